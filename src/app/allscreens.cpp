@@ -1,0 +1,9 @@
+#include "allscreens.h"
+
+#include "screens.h"
+#include "startscreen.h"
+
+void registerAllScreens(Screens &screens)
+{
+    screens.registerScreen(ScreenId::frmStart, [](Screens &s) { return std::make_unique<StartScreen>(s); });
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+class Screens;
+
+// Registers every screen of the program with the manager.
+void registerAllScreens(Screens &screens);

@@ -1,0 +1,34 @@
+#include "allscreens.h"
+#include "library/picturelibrary.h"
+#include "look.h"
+#include "playstate.h"
+#include "screens.h"
+#include "systemservices.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(appTitle);
+    QApplication::setQuitOnLastWindowClosed(false);
+    look::install();
+
+    SystemClock clock;
+    SystemRandom random;
+    MessageBoxDialogs dialogs;
+    Services services;
+    services.clock = &clock;
+    services.random = &random;
+    services.dialogs = &dialogs;
+
+    PlayState playState;
+    PictureLibrary library(QDir::currentPath());
+    Screens screens(services, playState, library);
+    registerAllScreens(screens);
+    QObject::connect(&screens, &Screens::programEnded, &app, &QApplication::quit, Qt::QueuedConnection);
+
+    screens.show(ScreenId::frmStart);
+    return app.exec();
+}

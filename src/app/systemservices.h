@@ -1,0 +1,27 @@
+#pragma once
+
+#include "services.h"
+
+#include <random>
+
+class SystemClock : public Clock {
+public:
+    int secondsSinceMidnight() const override;
+};
+
+class SystemRandom : public RandomSource {
+public:
+    void randomize() override;
+    double draw() override;
+
+private:
+    std::mt19937_64 m_engine{std::random_device{}()};
+};
+
+class MessageBoxDialogs : public Dialogs {
+public:
+    void message(const QString &text, const QString &title, Icon icon) override;
+    bool question(const QString &text, const QString &title) override;
+    QString saveFileName(const QString &caption, const QString &suggestedPath,
+                         const QString &filter) override;
+};
