@@ -36,7 +36,8 @@ Picture drawnLetter(const QString &letter)
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    QFont f = look::font(34);
+    QFont f = look::font(10);
+    f.setPixelSize(54);
     QPainterPath path;
     path.addText(0, 0, f, letter);
     const QRectF box = path.boundingRect();
