@@ -1,9 +1,12 @@
 #include "allscreens.h"
 
+#include "intro/registerintro.h"
+
 #include "screens.h"
 #include "startscreen.h"
 
 void registerAllScreens(Screens &screens)
 {
     screens.registerScreen(ScreenId::frmStart, [](Screens &s) { return std::make_unique<StartScreen>(s); });
+    registerIntroScreens(screens);
 }

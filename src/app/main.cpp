@@ -29,6 +29,6 @@ int main(int argc, char *argv[])
     registerAllScreens(screens);
     QObject::connect(&screens, &Screens::programEnded, &app, &QApplication::quit, Qt::QueuedConnection);
 
-    screens.show(ScreenId::frmStart);
+    screens.show(ScreenId::frmintro);
     return app.exec();
 }
