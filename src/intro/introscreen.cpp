@@ -164,9 +164,11 @@ Picture IntroScreen::lettuceFrame(int kopfNr)
 {
     if (!m_frameRead[kopfNr]) {
         m_frameRead[kopfNr] = true;
-        // Decoded no larger than the head is drawn, so each frame change is cheap.
-        const QSize bound = m_lettuce->size() * m_lettuce->devicePixelRatioF();
-        m_frames[kopfNr] = library().load(lettuceFramePath(kopfNr), bound);
+        // Scaled once to the head's size: a frame change is then only a copy,
+        // not a smooth rescale 15 times a second.
+        const QSize size = m_lettuce->size() * m_lettuce->devicePixelRatioF();
+        if (const Picture frame = library().load(lettuceFramePath(kopfNr), size))
+            m_frames[kopfNr] = makePicture(frame->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
     return m_frames[kopfNr];
 }
