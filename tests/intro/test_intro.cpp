@@ -175,7 +175,9 @@ private Q_SLOTS:
         QCOMPARE(intro()->buchstabenNr(), qint16(passes));
         QCOMPARE(flyingLetter(), letter);
         QVERIFY(!image("imgbuchstaben")->isHidden());
-        QCOMPARE(twips::width(image("imgbuchstaben")), letterWidth(letter.back()) * 15);
+        // Natural size: the control takes the size of each new letter.
+        if (letter.size() == 1)
+            QCOMPARE(twips::width(image("imgbuchstaben")), letterWidth(letter.front()) * 15);
     }
 
     void flightEndsAtTick601()
@@ -212,17 +214,17 @@ private Q_SLOTS:
         // A file that is there but holds no picture counts as missing too.
         picturetree::writeFile(app->root() + QStringLiteral("/Pics/Salatköpfe/salatkopf 04 Kopie.jpg"), "junk");
 
-        runTo(51);
-        QCOMPARE(flyingLetter(), QStringLiteral("embedded t"));
-        runTo(101);
-        QCOMPARE(flyingLetter(), QStringLiteral("n"));
-
         QList<int> shown;
         for (int i = 0; i < 5; ++i) {
             intro()->Timer2_Timer();
             shown << frameOf(image("Image14")->picture());
         }
         QCOMPARE(shown, (QList<int>{1, 2, 2, 2, 5}));
+
+        runTo(51);
+        QCOMPARE(flyingLetter(), QStringLiteral("embedded t"));
+        runTo(101);
+        QCOMPARE(flyingLetter(), QStringLiteral("n"));
     }
 
     void caseOfLetterFilesDoesNotMatter()
