@@ -1,5 +1,6 @@
 #include "allscreens.h"
 
+#include "info/registerinfo.h"
 #include "intro/registerintro.h"
 
 #include "screens.h"
@@ -9,4 +10,5 @@ void registerAllScreens(Screens &screens)
 {
     screens.registerScreen(ScreenId::frmStart, [](Screens &s) { return std::make_unique<StartScreen>(s); });
     registerIntroScreens(screens);
+    registerInfoScreens(screens);
 }

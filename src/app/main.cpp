@@ -1,4 +1,6 @@
 #include "allscreens.h"
+#include "info/processlauncher.h"
+#include "info/systemregistry.h"
 #include "library/picturelibrary.h"
 #include "look.h"
 #include "playstate.h"
@@ -22,6 +24,10 @@ int main(int argc, char *argv[])
     services.clock = &clock;
     services.random = &random;
     services.dialogs = &dialogs;
+    ProcessLauncher launcher;
+    services.launcher = &launcher;
+    const std::unique_ptr<RegistryReader> registry = makeSystemRegistry();
+    services.registry = registry.get();
 
     PlayState playState;
     PictureLibrary library(QDir::currentPath());
