@@ -89,10 +89,11 @@ QTextDocument *makeDocument(QObject *parent)
     c.insertBlock(blockFormat(Qt::AlignLeft, 720), body);
     c.insertBlock(blockFormat(Qt::AlignLeft, 360), body);
 
-    // Hanging indent: the number sits in the first line's overhang, the
-    // text starts at the tab on the left indent.
+    // Hanging indent: the number sits in the first line's overhang and the
+    // tab takes the text on to the left indent, where the wrapped lines
+    // start. Tabs count from the start of the first line.
     QTextBlockFormat point = blockFormat(Qt::AlignLeft, 720, -360);
-    point.setTabPositions({QTextOption::Tab(px(720), QTextOption::LeftTab)});
+    point.setTabPositions({QTextOption::Tab(px(360), QTextOption::LeftTab)});
     const QTextCharFormat number = charFormat(look::calibri, 11, true);
     int n = 0;
     for (const char *text : points) {

@@ -9,6 +9,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QtTest>
 
 namespace {
@@ -161,6 +162,16 @@ private Q_SLOTS:
         QCOMPARE(f[0].text(), QStringLiteral("%1.").arg(point));
         QVERIFY(f[0].charFormat().font().bold());
         QVERIFY(!f[1].charFormat().font().bold());
+        // The text after the number's tab starts on the left indent, where
+        // wrapped lines start too.
+        doc->setTextWidth(200);
+        doc->size(); // lays the document out
+        const QTextLayout *layout = block.layout();
+        QVERIFY(layout->lineCount() > 1);
+        const int textStart = QStringLiteral("%1.\t").arg(point).size();
+        QCOMPARE(qRound(layout->lineAt(0).cursorToX(textStart)), qRound(layout->lineAt(1).x()));
+        QCOMPARE(qRound(layout->lineAt(1).x()), qRound(px(720)));
+
         for (const QTextFragment &fragment : f) {
             QCOMPARE(fragment.charFormat().fontPointSize(), 11.0);
             QCOMPARE(fragment.charFormat().fontFamilies().toStringList().value(0), QStringLiteral("Calibri"));
@@ -174,6 +185,7 @@ private Q_SLOTS:
         ScreenWindow *w = app->screens.instance(ScreenId::frmanleitungspiel)->window();
         QCOMPARE(w->windowTitle(), QStringLiteral("Anleitung für das Spiel"));
         QCOMPARE(w->border(), ScreenWindow::Border::Sizable);
+        QCOMPARE(w->client()->size(), QSize(495, 373));
         QCOMPARE(twips::rect(box()), QRect(0, 0, 7455, 5655));
         QVERIFY(box()->isReadOnly());
         QCOMPARE(box()->toPlainText(), doc->toPlainText());
