@@ -26,16 +26,14 @@
 #include <sys/resource.h>
 
 namespace {
-double cpuSeconds()
-{
+double cpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-void writeLibrary(const QString &root)
-{
+void writeLibrary(const QString &root) {
     QDir(root).mkpath(QStringLiteral("Pics/Buchstaben"));
     QDir(root).mkpath(QStringLiteral("Pics/Salatköpfe"));
     for (const QChar c : QStringLiteral("tinefukl")) {
@@ -54,11 +52,11 @@ void writeLibrary(const QString &root)
 // Reports when "Weiter zum Spiel" is shown.
 class SwapWatch : public QObject {
 public:
-    explicit SwapWatch(std::function<void()> onSwap) : m_onSwap(std::move(onSwap)) {}
+    explicit SwapWatch(std::function<void()> onSwap)
+        : m_onSwap(std::move(onSwap)) {}
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
+    bool eventFilter(QObject *, QEvent *event) override {
         if (event->type() == QEvent::ShowToParent)
             m_onSwap();
         return false;
@@ -73,8 +71,7 @@ struct Result {
     double cpu;
 };
 
-Result playOnce(Screens &screens, bool fullRepaint)
-{
+Result playOnce(Screens &screens, bool fullRepaint) {
     Result result{};
     QEventLoop loop;
     QElapsedTimer wall;
@@ -92,7 +89,8 @@ Result playOnce(Screens &screens, bool fullRepaint)
     window->findChild<QPushButton *>(QStringLiteral("cmdweiter"))->installEventFilter(&watch);
     QTimer repaintAll;
     repaintAll.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&repaintAll, &QTimer::timeout, window, [window] { window->client()->update(); });
+    QObject::connect(&repaintAll, &QTimer::timeout, window,
+                     [window] { window->client()->update(); });
     if (fullRepaint)
         repaintAll.start(10);
     loop.exec();
@@ -101,8 +99,7 @@ Result playOnce(Screens &screens, bool fullRepaint)
 }
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     look::install();
@@ -132,15 +129,17 @@ int main(int argc, char *argv[])
     PictureLibrary library(root);
     Screens screens(services, play, library);
     registerIntroScreens(screens);
-    screens.registerScreen(ScreenId::frmStart, [](Screens &s) { return std::make_unique<StartScreen>(s); });
+    screens.registerScreen(ScreenId::frmStart,
+                           [](Screens &s) { return std::make_unique<StartScreen>(s); });
 
-    std::printf("intro on %s, library %s%s\n", qPrintable(QApplication::platformName()), qPrintable(root),
-                fullRepaint ? ", whole window repainted every tick" : "");
+    std::printf("intro on %s, library %s%s\n", qPrintable(QApplication::platformName()),
+                qPrintable(root), fullRepaint ? ", whole window repainted every tick" : "");
     constexpr double nominal = 8.6;
     for (int i = 1; i <= runs; ++i) {
         const Result r = playOnce(screens, fullRepaint);
-        std::printf("run %d: %.3f s to \"Weiter zum Spiel\" (%+.2f %% of nominal), CPU %.3f s = %.2f %% of a core\n", i,
-                    r.wall, 100.0 * (r.wall - nominal) / nominal, r.cpu, 100.0 * r.cpu / r.wall);
+        std::printf("run %d: %.3f s to \"Weiter zum Spiel\" (%+.2f %% of nominal), CPU %.3f s = "
+                    "%.2f %% of a core\n",
+                    i, r.wall, 100.0 * (r.wall - nominal) / nominal, r.cpu, 100.0 * r.cpu / r.wall);
     }
     return 0;
 }

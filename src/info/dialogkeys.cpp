@@ -4,15 +4,17 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-DialogKeys::DialogKeys(QWidget *window, QAbstractButton *defaultButton, QAbstractButton *cancelButton)
-    : QObject(window), m_window(window), m_default(defaultButton), m_cancel(cancelButton)
-{
+DialogKeys::DialogKeys(QWidget *window, QAbstractButton *defaultButton,
+                       QAbstractButton *cancelButton)
+    : QObject(window)
+    , m_window(window)
+    , m_default(defaultButton)
+    , m_cancel(cancelButton) {
     // Keys the focused control leaves alone travel up to the window.
     window->installEventFilter(this);
 }
 
-bool DialogKeys::eventFilter(QObject *watched, QEvent *event)
-{
+bool DialogKeys::eventFilter(QObject *watched, QEvent *event) {
     if (watched != m_window || event->type() != QEvent::KeyPress)
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);

@@ -15,30 +15,36 @@ namespace {
 const QString msSansSerif = QStringLiteral("MS Sans Serif");
 const QString title = QStringLiteral("Tintenfunkel");
 
-constexpr double px(int twipsValue) { return twipsValue / double(twips::perPixel); }
+constexpr double px(int twipsValue) {
+    return twipsValue / double(twips::perPixel);
+}
 
 const char *const points[] = {
     "Man wählt eine Sprache aus Deutsch oder Englisch!",
-    "Es erscheinen 25 Bilder, man sucht sich eines der Bilder aus indem man auf dieses Bild klickt, es erscheint "
-    "dann rechts in Groß und es kommen Buchstaben eingeflogen, die man dann dem Bild zuordnen muss.",
-    "Wenn man nicht weiterkommt, kann man auch zuerst mit einem anderen Bild weitermachen, dazu muss man auf denn "
+    "Es erscheinen 25 Bilder, man sucht sich eines der Bilder aus indem man auf dieses Bild "
+    "klickt, es erscheint "
+    "dann rechts in Groß und es kommen Buchstaben eingeflogen, die man dann dem Bild zuordnen "
+    "muss.",
+    "Wenn man nicht weiterkommt, kann man auch zuerst mit einem anderen Bild weitermachen, dazu "
+    "muss man auf denn "
     "Button \u201EMit einem anderen Bild weitermachen?\" klicken.",
-    "Hat man alle 25 Bilder geschafft, wird man ins nächste Level weitergeleitet. Es gibt insgesamt drei Level mit "
+    "Hat man alle 25 Bilder geschafft, wird man ins nächste Level weitergeleitet. Es gibt "
+    "insgesamt drei Level mit "
     "jeweils 25 Bildern. ",
     "Man hat fünf Leben pro Level, schafft man es nicht, wird das Spiel beendet",
-    "Am Ende des dritten Level kann man sein Name eingeben, der Name erscheint dann mit auf der Urkunde, die man "
+    "Am Ende des dritten Level kann man sein Name eingeben, der Name erscheint dann mit auf der "
+    "Urkunde, die man "
     "sich ausdrucken kann.",
 };
 
-QTextCharFormat charFormat(const QString &family, double pointSize, bool bold = false)
-{
+QTextCharFormat charFormat(const QString &family, double pointSize, bool bold = false) {
     QTextCharFormat f;
     f.setFont(look::font(pointSize, bold, family), QTextCharFormat::FontPropertiesAll);
     return f;
 }
 
-QTextBlockFormat blockFormat(Qt::Alignment alignment = Qt::AlignLeft, int leftTwips = 0, int firstLineTwips = 0)
-{
+QTextBlockFormat blockFormat(Qt::Alignment alignment = Qt::AlignLeft, int leftTwips = 0,
+                             int firstLineTwips = 0) {
     QTextBlockFormat f;
     f.setAlignment(alignment);
     f.setBottomMargin(px(200));
@@ -49,15 +55,13 @@ QTextBlockFormat blockFormat(Qt::Alignment alignment = Qt::AlignLeft, int leftTw
 }
 } // namespace
 
-QSizeF letterDisplaySize(QSizeF natural)
-{
+QSizeF letterDisplaySize(QSizeF natural) {
     const double scale = 0.45;
     return QSizeF(qBound(px(405), natural.width() * scale, px(516)),
                   qBound(px(412), natural.height() * scale, px(512)));
 }
 
-QTextDocument *makeDocument(QObject *parent)
-{
+QTextDocument *makeDocument(QObject *parent) {
     auto *doc = new QTextDocument(parent);
     const QTextCharFormat body = charFormat(look::calibri, 11);
     doc->setDefaultFont(body.font());

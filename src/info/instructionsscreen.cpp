@@ -7,10 +7,10 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-InstructionsScreen::InstructionsScreen(Screens &screens) : Screen(screens, ScreenId::frmanleitungspiel) {}
+InstructionsScreen::InstructionsScreen(Screens &screens)
+    : Screen(screens, ScreenId::frmanleitungspiel) {}
 
-void InstructionsScreen::build(ScreenWindow &window)
-{
+void InstructionsScreen::build(ScreenWindow &window) {
     window.setWindowTitle(QStringLiteral("Anleitung für das Spiel"));
     window.setBorder(ScreenWindow::Border::Sizable);
     window.setClientTwips(7425, 5595);
@@ -18,8 +18,8 @@ void InstructionsScreen::build(ScreenWindow &window)
     // A spacer gives that hint; the box itself stays outside any layout.
     auto *hint = new QVBoxLayout(window.client());
     hint->setContentsMargins(0, 0, 0, 0);
-    hint->addSpacerItem(new QSpacerItem(twips::toPixels(7425), twips::toPixels(5595), QSizePolicy::Ignored,
-                                        QSizePolicy::Ignored));
+    hint->addSpacerItem(new QSpacerItem(twips::toPixels(7425), twips::toPixels(5595),
+                                        QSizePolicy::Ignored, QSizePolicy::Ignored));
 
     // Placed, not laid out: resizing the window leaves the box as it is.
     auto *box = new QTextEdit(window.client());

@@ -2,7 +2,6 @@
 
 #include <QProcess>
 
-bool ProcessLauncher::start(const QString &program)
-{
+bool ProcessLauncher::start(const QString &program) {
     return !program.isEmpty() && QProcess::startDetached(program, {});
 }

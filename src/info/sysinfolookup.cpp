@@ -14,9 +14,8 @@ const QString folderKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Loca
 const QString folderValue = QStringLiteral("MSINFO");
 const QString programFile = QStringLiteral("MSINFO32.EXE");
 
-KeyRead getKeyValue(const RegistryReader &registry, const QString &keyPath, const QString &valueName,
-                    QString &text)
-{
+KeyRead getKeyValue(const RegistryReader &registry, const QString &keyPath,
+                    const QString &valueName, QString &text) {
     const std::optional<RegistryReader::Value> value = registry.read(keyPath, valueName);
     if (!value) {
         text.clear();
@@ -32,13 +31,13 @@ KeyRead getKeyValue(const RegistryReader &registry, const QString &keyPath, cons
     } else if (value->type == RegistryReader::Dword) {
         QByteArray number = value->data.left(4);
         number.append(QByteArray(4 - number.size(), '\0'));
-        text = QStringLiteral("&h") + QString::number(qFromLittleEndian<quint32>(number.constData()), 16).toUpper();
+        text = QStringLiteral("&h") +
+               QString::number(qFromLittleEndian<quint32>(number.constData()), 16).toUpper();
     }
     return KeyRead::Read;
 }
 
-std::optional<QString> findProgram(const RegistryReader &registry)
-{
+std::optional<QString> findProgram(const RegistryReader &registry) {
     QString path;
     switch (getKeyValue(registry, pathKey, pathValue, path)) {
     case KeyRead::Read:

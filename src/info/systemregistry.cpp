@@ -6,8 +6,7 @@
 #include "pathregistry.h"
 #endif
 
-std::unique_ptr<RegistryReader> makeSystemRegistry()
-{
+std::unique_ptr<RegistryReader> makeSystemRegistry() {
 #ifdef Q_OS_WIN
     return std::make_unique<WindowsRegistry>();
 #else

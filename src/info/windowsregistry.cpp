@@ -5,11 +5,12 @@
 #ifdef Q_OS_WIN
 #include <windows.h>
 
-std::optional<RegistryReader::Value> WindowsRegistry::read(const QString &keyPath, const QString &valueName) const
-{
+std::optional<RegistryReader::Value> WindowsRegistry::read(const QString &keyPath,
+                                                           const QString &valueName) const {
     // Read access only: asking for write access fails for ordinary users.
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.toLocal8Bit().constData(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.toLocal8Bit().constData(), 0, KEY_READ, &key) !=
+        ERROR_SUCCESS)
         return std::nullopt;
     QByteArray buffer(1024, '\0');
     DWORD type = 0;

@@ -21,15 +21,14 @@ struct RevealSpec {
 
 // In reveal order: step s shows revealOrder[s - 1].
 const RevealSpec revealOrder[revealSteps] = {
-    {"Image1", 1, 1200, 240},  {"Image6", 2, 2400, 840},  {"Image5", 3, 3840, 240},
-    {"Image10", 4, 4920, 1200}, {"Image11", 5, 5880, 480}, {"Image12", 6, 7080, 1080},
-    {"Image2", 7, 8040, 600},  {"Image13", 0, 5040, 2520}, {"Image3", 8, 2520, 5040},
-    {"Image9", 9, 3840, 4560}, {"Image8", 10, 5160, 4560}, {"Image7", 11, 6360, 4800},
+    {"Image1", 1, 1200, 240},   {"Image6", 2, 2400, 840},   {"Image5", 3, 3840, 240},
+    {"Image10", 4, 4920, 1200}, {"Image11", 5, 5880, 480},  {"Image12", 6, 7080, 1080},
+    {"Image2", 7, 8040, 600},   {"Image13", 0, 5040, 2520}, {"Image3", 8, 2520, 5040},
+    {"Image9", 9, 3840, 4560},  {"Image8", 10, 5160, 4560}, {"Image7", 11, 6360, 4800},
     {"Image4", 12, 7320, 4320},
 };
 
-ImageBox *naturalImage(QWidget *parent, const QString &name, int left, int top, Picture picture)
-{
+ImageBox *naturalImage(QWidget *parent, const QString &name, int left, int top, Picture picture) {
     auto *image = new ImageBox(parent, name);
     twips::place(image, left, top, 0, 0);
     image->setStretch(false);
@@ -38,17 +37,18 @@ ImageBox *naturalImage(QWidget *parent, const QString &name, int left, int top, 
 }
 } // namespace
 
-IntroScreen::IntroScreen(Screens &screens) : Screen(screens, ScreenId::frmintro) {}
+IntroScreen::IntroScreen(Screens &screens)
+    : Screen(screens, ScreenId::frmintro) {}
 
-void IntroScreen::build(ScreenWindow &window)
-{
+void IntroScreen::build(ScreenWindow &window) {
     window.setWindowTitle(QStringLiteral("Intro"));
     window.setBorder(ScreenWindow::Border::FixedDialog);
     window.setClientTwips(10560, 7185);
     window.setBackgroundPicture(art::pixmap(QStringLiteral("bg_intro.jpg")));
     QWidget *client = window.client();
 
-    const auto button = [&](const char *name, const QString &caption, QRect rect, void (IntroScreen::*handler)()) {
+    const auto button = [&](const char *name, const QString &caption, QRect rect,
+                            void (IntroScreen::*handler)()) {
         auto *b = new QPushButton(caption, client);
         b->setObjectName(QString::fromUtf8(name));
         look::styleButton(b);
@@ -70,7 +70,8 @@ void IntroScreen::build(ScreenWindow &window)
             twips::place(m_reveal[s], spec.left, spec.top, 1455, 1365);
             m_reveal[s]->setPicture(art::picture(QStringLiteral("deco.gif")));
         } else {
-            m_reveal[s] = naturalImage(client, name, spec.left, spec.top, art::letter(titleLetter(spec.letter)));
+            m_reveal[s] = naturalImage(client, name, spec.left, spec.top,
+                                       art::letter(titleLetter(spec.letter)));
         }
     }
 
@@ -79,7 +80,8 @@ void IntroScreen::build(ScreenWindow &window)
     m_lettuce->setPicture(art::picture(QStringLiteral("lettuce_right.jpg")));
 
     // Created last, so the letter flies in front of the lettuce head.
-    m_flying = naturalImage(client, QStringLiteral("imgbuchstaben"), flightStartLeft, 2880, art::letter(titleLetter(1)));
+    m_flying = naturalImage(client, QStringLiteral("imgbuchstaben"), flightStartLeft, 2880,
+                            art::letter(titleLetter(1)));
 
     const auto timer = [&](const char *name, int interval, void (IntroScreen::*handler)()) {
         auto *t = new QTimer(&window);
@@ -94,8 +96,7 @@ void IntroScreen::build(ScreenWindow &window)
     m_timer2 = timer("Timer2", timer2Interval, &IntroScreen::Timer2_Timer);
 }
 
-void IntroScreen::formLoad()
-{
+void IntroScreen::formLoad() {
     m_weiter->hide();
     m_buchstabenNr = 0;
     m_takte = 0;
@@ -106,8 +107,7 @@ void IntroScreen::formLoad()
     m_frameRead = {};
 }
 
-void IntroScreen::discardControls()
-{
+void IntroScreen::discardControls() {
     m_flying = nullptr;
     m_lettuce = nullptr;
     m_reveal = {};
@@ -116,8 +116,7 @@ void IntroScreen::discardControls()
     m_timer2 = nullptr;
 }
 
-void IntroScreen::Timer1_Timer()
-{
+void IntroScreen::Timer1_Timer() {
     if (!isLoaded())
         return;
     const FlightMove move = moveFlyingLetter(twips::left(m_flying));
@@ -144,15 +143,13 @@ void IntroScreen::Timer1_Timer()
     }
 }
 
-void IntroScreen::showFlyingLetter(int letter)
-{
+void IntroScreen::showFlyingLetter(int letter) {
     // A letter file that is missing or unreadable leaves the previous letter.
     if (Picture picture = library().load(PictureLibrary::letterPath(titleLetter(letter))))
         m_flying->setPicture(std::move(picture));
 }
 
-void IntroScreen::Timer2_Timer()
-{
+void IntroScreen::Timer2_Timer() {
     if (!isLoaded())
         return;
     if (Picture frame = lettuceFrame(m_kopfNr))
@@ -160,25 +157,28 @@ void IntroScreen::Timer2_Timer()
     m_kopfNr = nextLettuceFrame(m_kopfNr);
 }
 
-Picture IntroScreen::lettuceFrame(int kopfNr)
-{
+Picture IntroScreen::lettuceFrame(int kopfNr) {
     if (!m_frameRead[kopfNr]) {
         m_frameRead[kopfNr] = true;
         // Scaled once to the head's size: a frame change is then only a copy,
         // not a smooth rescale 15 times a second.
         const QSize size = m_lettuce->size() * m_lettuce->devicePixelRatioF();
         if (const Picture frame = library().load(lettuceFramePath(kopfNr), size))
-            m_frames[kopfNr] = makePicture(frame->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            m_frames[kopfNr] =
+                makePicture(frame->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
     return m_frames[kopfNr];
 }
 
-void IntroScreen::cmdweiter_Click() { leaveToStart(); }
+void IntroScreen::cmdweiter_Click() {
+    leaveToStart();
+}
 
-void IntroScreen::cmdIntro_Click() { leaveToStart(); }
+void IntroScreen::cmdIntro_Click() {
+    leaveToStart();
+}
 
-void IntroScreen::leaveToStart()
-{
+void IntroScreen::leaveToStart() {
     // Releasing destroys this instance: only the manager is used afterwards.
     Screens &manager = screens();
     manager.unload(ScreenId::frmintro);

@@ -4,23 +4,20 @@
 
 namespace introtimeline {
 
-QString titleLetter(int k)
-{
+QString titleLetter(int k) {
     static const QString title = QStringLiteral("tintenfunkel");
     Q_ASSERT(k >= 1 && k <= titleLength);
     return title.mid(k - 1, 1);
 }
 
-FlightMove moveFlyingLetter(int left)
-{
+FlightMove moveFlyingLetter(int left) {
     const int moved = left - flightStep;
     if (moved <= 0)
         return {flightWrapLeft, true};
     return {moved, false};
 }
 
-FlightChange flightChangeAfterPass(int passes)
-{
+FlightChange flightChangeAfterPass(int passes) {
     if (passes >= 1 && passes < titleLength)
         return {FlightChange::ShowLetter, passes + 1};
     if (passes == titleLength)
@@ -28,12 +25,15 @@ FlightChange flightChangeAfterPass(int passes)
     return {FlightChange::Keep, 0};
 }
 
-qint16 nextPass(qint16 passes) { return passes <= titleLength ? qint16(passes + 1) : passes; }
+qint16 nextPass(qint16 passes) {
+    return passes <= titleLength ? qint16(passes + 1) : passes;
+}
 
-qint32 nextTick(qint32 takte) { return takte <= lastRevealTick ? takte + 1 : takte; }
+qint32 nextTick(qint32 takte) {
+    return takte <= lastRevealTick ? takte + 1 : takte;
+}
 
-int revealStepAt(qint32 takte)
-{
+int revealStepAt(qint32 takte) {
     const qint64 t = qint64(takte) * timer1Interval;
     const qint64 fromFirst = t - firstRevealTime;
     if (fromFirst < 0 || fromFirst % revealSpacing != 0)
@@ -42,12 +42,14 @@ int revealStepAt(qint32 takte)
     return step <= revealSteps ? int(step) : 0;
 }
 
-QString lettuceFramePath(int kopfNr)
-{
-    return PictureLibrary::join(PictureLibrary::lettuceFolder,
-                                QStringLiteral("salatkopf %1 Kopie.jpg").arg(kopfNr + 1, 2, 10, QLatin1Char('0')));
+QString lettuceFramePath(int kopfNr) {
+    return PictureLibrary::join(
+        PictureLibrary::lettuceFolder,
+        QStringLiteral("salatkopf %1 Kopie.jpg").arg(kopfNr + 1, 2, 10, QLatin1Char('0')));
 }
 
-qint16 nextLettuceFrame(qint16 kopfNr) { return kopfNr >= lettuceFrames - 1 ? 0 : qint16(kopfNr + 1); }
+qint16 nextLettuceFrame(qint16 kopfNr) {
+    return kopfNr >= lettuceFrames - 1 ? 0 : qint16(kopfNr + 1);
+}
 
 } // namespace introtimeline

@@ -19,7 +19,8 @@ constexpr int revealSteps = 13;
 constexpr int firstRevealTime = 6200; // ms, step 1
 constexpr int revealSpacing = 200;    // ms between steps
 // The tick on which the last step shows; the buttons swap on it.
-constexpr int lastRevealTick = (firstRevealTime + (revealSteps - 1) * revealSpacing) / timer1Interval;
+constexpr int lastRevealTick =
+    (firstRevealTime + (revealSteps - 1) * revealSpacing) / timer1Interval;
 
 constexpr int lettuceFrames = 8;
 

@@ -3,7 +3,7 @@
 #include "app/screens.h"
 #include "introscreen.h"
 
-void registerIntroScreens(Screens &screens)
-{
-    screens.registerScreen(ScreenId::frmintro, [](Screens &s) { return std::make_unique<IntroScreen>(s); });
+void registerIntroScreens(Screens &screens) {
+    screens.registerScreen(ScreenId::frmintro,
+                           [](Screens &s) { return std::make_unique<IntroScreen>(s); });
 }

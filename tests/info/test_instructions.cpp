@@ -13,8 +13,7 @@
 #include <QtTest>
 
 namespace {
-QList<QTextBlock> blocks(const QTextDocument &doc)
-{
+QList<QTextBlock> blocks(const QTextDocument &doc) {
     QList<QTextBlock> out;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
         out << b;
@@ -22,15 +21,16 @@ QList<QTextBlock> blocks(const QTextDocument &doc)
 }
 
 // The character formats of a block, one per fragment.
-QList<QTextFragment> fragments(const QTextBlock &block)
-{
+QList<QTextFragment> fragments(const QTextBlock &block) {
     QList<QTextFragment> out;
     for (auto it = block.begin(); !it.atEnd(); ++it)
         out << it.fragment();
     return out;
 }
 
-constexpr double px(int twips) { return twips / 15.0; }
+constexpr double px(int twips) {
+    return twips / 15.0;
+}
 } // namespace
 
 class TestInstructions : public QObject {
@@ -39,21 +39,19 @@ class TestInstructions : public QObject {
     std::unique_ptr<TestApp> app;
     std::unique_ptr<QTextDocument> doc;
 
-    QTextEdit *box()
-    {
-        return app->screens.instance(ScreenId::frmanleitungspiel)->control<QTextEdit>(QStringLiteral("rtfanleitung2"));
+    QTextEdit *box() {
+        return app->screens.instance(ScreenId::frmanleitungspiel)
+            ->control<QTextEdit>(QStringLiteral("rtfanleitung2"));
     }
 
 private Q_SLOTS:
-    void init()
-    {
+    void init() {
         app = std::make_unique<TestApp>();
         registerInfoScreens(app->screens);
         doc.reset(gameinstructions::makeDocument(nullptr));
     }
 
-    void paragraphsInOrder()
-    {
+    void paragraphsInOrder() {
         const QList<QTextBlock> b = blocks(*doc);
         QCOMPARE(b.size(), 12);
         QStringList texts;
@@ -66,7 +64,8 @@ private Q_SLOTS:
         for (const QTextBlock &block : b) {
             QCOMPARE(block.blockFormat().bottomMargin(), px(200));
             QCOMPARE(block.blockFormat().lineHeight(), 115.0);
-            QCOMPARE(block.blockFormat().lineHeightType(), int(QTextBlockFormat::ProportionalHeight));
+            QCOMPARE(block.blockFormat().lineHeightType(),
+                     int(QTextBlockFormat::ProportionalHeight));
         }
         QCOMPARE(b[0].blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
         QCOMPARE(b[1].blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
@@ -76,8 +75,7 @@ private Q_SLOTS:
         QCOMPARE(doc->defaultTextOption().tabStopDistance(), px(708));
     }
 
-    void redHeading()
-    {
+    void redHeading() {
         const QList<QTextFragment> f = fragments(doc->begin());
         QCOMPARE(f.size(), 1);
         const QTextCharFormat format = f[0].charFormat();
@@ -87,15 +85,15 @@ private Q_SLOTS:
         QCOMPARE(format.fontFamilies().toStringList().value(0), QStringLiteral("Calibri"));
     }
 
-    void titleSpelledInLetterPictures()
-    {
+    void titleSpelledInLetterPictures() {
         const QTextBlock row = doc->begin().next();
         int n = 0;
         for (const QTextFragment &f : fragments(row)) {
             for (int i = 0; i < f.length(); ++i) {
                 const QTextImageFormat image = f.charFormat().toImageFormat();
                 QVERIFY(image.isValid());
-                const QImage picture = doc->resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
+                const QImage picture =
+                    doc->resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
                 QVERIFY2(!picture.isNull(), qPrintable(image.name()));
                 // 405-516 twips wide, 412-512 high.
                 QVERIFY(image.width() >= px(405) && image.width() <= px(516));
@@ -106,8 +104,7 @@ private Q_SLOTS:
         QCOMPARE(n, 12);
     }
 
-    void letterDisplaySizeStaysInBounds_data()
-    {
+    void letterDisplaySizeStaysInBounds_data() {
         QTest::addColumn<QSizeF>("natural");
         QTest::addColumn<QSizeF>("shown");
         QTest::newRow("narrowest") << QSizeF(60, 61) << QSizeF(px(405), px(412));
@@ -115,41 +112,45 @@ private Q_SLOTS:
         QTest::newRow("widest") << QSizeF(84, 66) << QSizeF(px(516), 29.7);
         QTest::newRow("huge artwork") << QSizeF(600, 600) << QSizeF(px(516), px(512));
     }
-    void letterDisplaySizeStaysInBounds()
-    {
+    void letterDisplaySizeStaysInBounds() {
         QFETCH(QSizeF, natural);
         QFETCH(QSizeF, shown);
         const QSizeF size = gameinstructions::letterDisplaySize(natural);
-        QVERIFY2(qAbs(size.width() - shown.width()) < 0.01 && qAbs(size.height() - shown.height()) < 0.01,
+        QVERIFY2(qAbs(size.width() - shown.width()) < 0.01 &&
+                     qAbs(size.height() - shown.height()) < 0.01,
                  qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
     }
 
-    void numberedPoints_data()
-    {
+    void numberedPoints_data() {
         QTest::addColumn<int>("point");
         QTest::addColumn<QString>("text");
         QTest::newRow("1") << 1 << "Man wählt eine Sprache aus Deutsch oder Englisch!";
         QTest::newRow("2") << 2
-                           << "Es erscheinen 25 Bilder, man sucht sich eines der Bilder aus indem man auf dieses Bild "
-                              "klickt, es erscheint dann rechts in Groß und es kommen Buchstaben eingeflogen, die man "
+                           << "Es erscheinen 25 Bilder, man sucht sich eines der Bilder aus indem "
+                              "man auf dieses Bild "
+                              "klickt, es erscheint dann rechts in Groß und es kommen Buchstaben "
+                              "eingeflogen, die man "
                               "dann dem Bild zuordnen muss.";
         QTest::newRow("3 with low opening quote")
             << 3
-            << "Wenn man nicht weiterkommt, kann man auch zuerst mit einem anderen Bild weitermachen, dazu muss man "
+            << "Wenn man nicht weiterkommt, kann man auch zuerst mit einem anderen Bild "
+               "weitermachen, dazu muss man "
                "auf denn Button \u201EMit einem anderen Bild weitermachen?\" klicken.";
         QTest::newRow("4 with trailing space")
             << 4
-            << "Hat man alle 25 Bilder geschafft, wird man ins nächste Level weitergeleitet. Es gibt insgesamt drei "
+            << "Hat man alle 25 Bilder geschafft, wird man ins nächste Level weitergeleitet. Es "
+               "gibt insgesamt drei "
                "Level mit jeweils 25 Bildern. ";
-        QTest::newRow("5 without full stop") << 5
-                                             << "Man hat fünf Leben pro Level, schafft man es nicht, wird das Spiel "
-                                                "beendet";
+        QTest::newRow("5 without full stop")
+            << 5
+            << "Man hat fünf Leben pro Level, schafft man es nicht, wird das Spiel "
+               "beendet";
         QTest::newRow("6") << 6
-                           << "Am Ende des dritten Level kann man sein Name eingeben, der Name erscheint dann mit auf "
+                           << "Am Ende des dritten Level kann man sein Name eingeben, der Name "
+                              "erscheint dann mit auf "
                               "der Urkunde, die man sich ausdrucken kann.";
     }
-    void numberedPoints()
-    {
+    void numberedPoints() {
         QFETCH(int, point);
         QFETCH(QString, text);
         const QTextBlock block = blocks(*doc).at(3 + point);
@@ -174,13 +175,13 @@ private Q_SLOTS:
 
         for (const QTextFragment &fragment : f) {
             QCOMPARE(fragment.charFormat().fontPointSize(), 11.0);
-            QCOMPARE(fragment.charFormat().fontFamilies().toStringList().value(0), QStringLiteral("Calibri"));
+            QCOMPARE(fragment.charFormat().fontFamilies().toStringList().value(0),
+                     QStringLiteral("Calibri"));
             QVERIFY(!fragment.charFormat().hasProperty(QTextFormat::ForegroundBrush));
         }
     }
 
-    void windowAndBox()
-    {
+    void windowAndBox() {
         QVERIFY(app->screens.show(ScreenId::frmanleitungspiel));
         ScreenWindow *w = app->screens.instance(ScreenId::frmanleitungspiel)->window();
         QCOMPARE(w->windowTitle(), QStringLiteral("Anleitung für das Spiel"));
@@ -205,8 +206,7 @@ private Q_SLOTS:
         QCOMPARE(box()->geometry(), before);
     }
 
-    void openedTwiceIsOneWindow()
-    {
+    void openedTwiceIsOneWindow() {
         QVERIFY(app->screens.show(ScreenId::frmanleitungspiel));
         ScreenWindow *first = app->screens.instance(ScreenId::frmanleitungspiel)->window();
         box()->verticalScrollBar()->setValue(40);

@@ -1,5 +1,5 @@
-#include "testapp.h"
 #include "picturetree.h"
+#include "testapp.h"
 
 #include "app/art.h"
 #include "app/imagebox.h"
@@ -17,23 +17,27 @@
 namespace {
 // Each letter file is as many pixels wide as tells which letter it is, so
 // the flying letter's size shows which file it came from.
-int letterWidth(QChar c) { return 40 + (c.unicode() - 'a'); }
+int letterWidth(QChar c) {
+    return 40 + (c.unicode() - 'a');
+}
 
-QColor frameColour(int frame) { return QColor(20 * frame, 90, 160); }
+QColor frameColour(int frame) {
+    return QColor(20 * frame, 90, 160);
+}
 
-void writeFixture(const QString &root)
-{
+void writeFixture(const QString &root) {
     for (const QChar c : QStringLiteral("tinefukl"))
-        picturetree::writeImage(root + QStringLiteral("/Pics/Buchstaben/") + c + QStringLiteral(".gif"),
+        picturetree::writeImage(root + QStringLiteral("/Pics/Buchstaben/") + c +
+                                    QStringLiteral(".gif"),
                                 QSize(letterWidth(c), 62), "PNG");
     for (int i = 1; i <= 8; ++i)
-        picturetree::writeImage(root + QStringLiteral("/Pics/Salatköpfe/salatkopf 0%1 Kopie.jpg").arg(i),
-                                QSize(38, 33), "PNG", frameColour(i));
+        picturetree::writeImage(
+            root + QStringLiteral("/Pics/Salatköpfe/salatkopf 0%1 Kopie.jpg").arg(i), QSize(38, 33),
+            "PNG", frameColour(i));
 }
 
 // Which lettuce frame (1-8) a picture is, 0 for none of them.
-int frameOf(const Picture &p)
-{
+int frameOf(const Picture &p) {
     if (!p)
         return 0;
     for (int i = 1; i <= 8; ++i) {
@@ -43,8 +47,9 @@ int frameOf(const Picture &p)
     return 0;
 }
 
-const char *const revealNames[] = {"Image1", "Image6", "Image5", "Image10", "Image11", "Image12", "Image2",
-                                   "Image13", "Image3", "Image9", "Image8", "Image7", "Image4"};
+const char *const revealNames[] = {"Image1",  "Image6", "Image5",  "Image10", "Image11",
+                                   "Image12", "Image2", "Image13", "Image3",  "Image9",
+                                   "Image8",  "Image7", "Image4"};
 } // namespace
 
 class TestIntro : public QObject {
@@ -53,16 +58,16 @@ class TestIntro : public QObject {
     std::unique_ptr<TestApp> app;
     int ticks = 0; // Timer1 ticks driven in this showing
 
-    IntroScreen *intro() { return dynamic_cast<IntroScreen *>(app->screens.instance(ScreenId::frmintro)); }
-    template <class T = QWidget> T *control(const char *name)
-    {
+    IntroScreen *intro() {
+        return dynamic_cast<IntroScreen *>(app->screens.instance(ScreenId::frmintro));
+    }
+    template <class T = QWidget> T *control(const char *name) {
         return intro()->control<T>(QString::fromUtf8(name));
     }
     ImageBox *image(const char *name) { return control<ImageBox>(name); }
     QTimer *timer(const char *name) { return control<QTimer>(name); }
 
-    void showIntro()
-    {
+    void showIntro() {
         QVERIFY(app->screens.show(ScreenId::frmintro));
         ticks = 0;
         // The tests drive the ticks; keep the real timers running but out of the way.
@@ -72,8 +77,7 @@ class TestIntro : public QObject {
 
     // Runs Timer1 up to tick `until`, with Timer2 ticking in between at its
     // own pace while it is enabled.
-    void runTo(int until)
-    {
+    void runTo(int until) {
         for (; ticks < until; ++ticks) {
             intro()->Timer1_Timer();
             const int elapsed = (ticks + 1) * 10;
@@ -82,19 +86,18 @@ class TestIntro : public QObject {
         }
     }
 
-    QString flyingLetter()
-    {
+    QString flyingLetter() {
         const Picture p = image("imgbuchstaben")->picture();
         for (const QChar c : QStringLiteral("tinefukl")) {
             if (p && p->width() == letterWidth(c))
                 return c;
         }
-        return p && *p == *art::letter(QStringLiteral("t")) ? QStringLiteral("embedded t") : QStringLiteral("?");
+        return p && *p == *art::letter(QStringLiteral("t")) ? QStringLiteral("embedded t")
+                                                            : QStringLiteral("?");
     }
 
 private Q_SLOTS:
-    void init()
-    {
+    void init() {
         app = std::make_unique<TestApp>();
         writeFixture(app->root());
         registerIntroScreens(app->screens);
@@ -103,8 +106,7 @@ private Q_SLOTS:
         showIntro();
     }
 
-    void laidOutAndLoaded()
-    {
+    void laidOutAndLoaded() {
         ScreenWindow *w = intro()->window();
         QCOMPARE(w->windowTitle(), QStringLiteral("Intro"));
         QCOMPARE(w->client()->size(), QSize(704, 479));
@@ -136,8 +138,7 @@ private Q_SLOTS:
         QCOMPARE(intro()->kopfNr(), qint16(0));
     }
 
-    void timerIntervals()
-    {
+    void timerIntervals() {
         // A window straight from the layout, before the fixture touched it.
         app->screens.unload(ScreenId::frmintro);
         QVERIFY(app->screens.load(ScreenId::frmintro));
@@ -145,8 +146,7 @@ private Q_SLOTS:
         QCOMPARE(timer("Timer2")->interval(), 65);
     }
 
-    void flight_data()
-    {
+    void flight_data() {
         QTest::addColumn<int>("tick");
         QTest::addColumn<int>("left");
         QTest::addColumn<int>("passes");
@@ -164,8 +164,7 @@ private Q_SLOTS:
         QTest::newRow("letter 12") << 551 << 10000 << 11 << "l";
         QTest::newRow("last letter still flying") << 600 << 200 << 11 << "l";
     }
-    void flight()
-    {
+    void flight() {
         QFETCH(int, tick);
         QFETCH(int, left);
         QFETCH(int, passes);
@@ -180,8 +179,7 @@ private Q_SLOTS:
             QCOMPARE(twips::width(image("imgbuchstaben")), letterWidth(letter.front()) * 15);
     }
 
-    void flightEndsAtTick601()
-    {
+    void flightEndsAtTick601() {
         runTo(600);
         QVERIFY(timer("Timer2")->isActive());
         runTo(601);
@@ -195,8 +193,7 @@ private Q_SLOTS:
         QVERIFY(image("imgbuchstaben")->isHidden());
     }
 
-    void lettuceFramesCycle()
-    {
+    void lettuceFramesCycle() {
         QCOMPARE(image("Image14")->picture(), art::picture(QStringLiteral("lettuce_right.jpg")));
         QList<int> shown;
         for (int i = 0; i < 10; ++i) {
@@ -207,12 +204,13 @@ private Q_SLOTS:
         QCOMPARE(intro()->kopfNr(), qint16(2));
     }
 
-    void missingPicturesKeepThePreviousOne()
-    {
+    void missingPicturesKeepThePreviousOne() {
         QVERIFY(QFile::remove(app->root() + QStringLiteral("/Pics/Buchstaben/i.gif")));
-        QVERIFY(QFile::remove(app->root() + QStringLiteral("/Pics/Salatköpfe/salatkopf 03 Kopie.jpg")));
+        QVERIFY(
+            QFile::remove(app->root() + QStringLiteral("/Pics/Salatköpfe/salatkopf 03 Kopie.jpg")));
         // A file that is there but holds no picture counts as missing too.
-        picturetree::writeFile(app->root() + QStringLiteral("/Pics/Salatköpfe/salatkopf 04 Kopie.jpg"), "junk");
+        picturetree::writeFile(
+            app->root() + QStringLiteral("/Pics/Salatköpfe/salatkopf 04 Kopie.jpg"), "junk");
 
         QList<int> shown;
         for (int i = 0; i < 5; ++i) {
@@ -227,23 +225,21 @@ private Q_SLOTS:
         QCOMPARE(flyingLetter(), QStringLiteral("n"));
     }
 
-    void caseOfLetterFilesDoesNotMatter()
-    {
+    void caseOfLetterFilesDoesNotMatter() {
         const QString dir = app->root() + QStringLiteral("/Pics/Buchstaben/");
         QVERIFY(QFile::rename(dir + QStringLiteral("i.gif"), dir + QStringLiteral("I.GIF")));
         runTo(51);
         QCOMPARE(flyingLetter(), QStringLiteral("i"));
     }
 
-    void revealStep_data()
-    {
+    void revealStep_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("tick");
         for (int s = 1; s <= 13; ++s)
-            QTest::newRow(revealNames[s - 1]) << QString::fromLatin1(revealNames[s - 1]) << 600 + 20 * s;
+            QTest::newRow(revealNames[s - 1])
+                << QString::fromLatin1(revealNames[s - 1]) << 600 + 20 * s;
     }
-    void revealStep()
-    {
+    void revealStep() {
         QFETCH(QString, name);
         QFETCH(int, tick);
         const auto visibleCount = [&] {
@@ -261,8 +257,7 @@ private Q_SLOTS:
         QCOMPARE(before, (tick - 600) / 20 - 1);
     }
 
-    void buttonsSwapAtTick860()
-    {
+    void buttonsSwapAtTick860() {
         runTo(859);
         QVERIFY(control("cmdweiter")->isHidden());
         QVERIFY(!control("cmdIntro")->isHidden());
@@ -271,8 +266,7 @@ private Q_SLOTS:
         QVERIFY(control("cmdIntro")->isHidden());
     }
 
-    void longRunChangesNothingAndCannotOverflow()
-    {
+    void longRunChangesNothingAndCannotOverflow() {
         runTo(1000);
         // Well past the point where a 16-bit pass counter would wrap.
         runTo(2'000'000);
@@ -286,16 +280,14 @@ private Q_SLOTS:
         QVERIFY(control("cmdIntro")->isHidden());
     }
 
-    void leaving_data()
-    {
+    void leaving_data() {
         QTest::addColumn<QString>("way");
         QTest::addColumn<int>("at");
         QTest::newRow("Intro überspringen in flight") << "cmdIntro" << 300;
         QTest::newRow("Weiter zum Spiel") << "cmdweiter" << 900;
         QTest::newRow("close box") << "close" << 700;
     }
-    void leaving()
-    {
+    void leaving() {
         QFETCH(QString, way);
         QFETCH(int, at);
         runTo(at);
@@ -319,15 +311,13 @@ private Q_SLOTS:
         QVERIFY(app->screens.isVisible(ScreenId::frmStart));
     }
 
-    void replaysFromTheStart_data()
-    {
+    void replaysFromTheStart_data() {
         QTest::addColumn<QString>("way");
         QTest::newRow("after Weiter zum Spiel") << "cmdweiter";
         QTest::newRow("after Intro überspringen") << "cmdIntro";
         QTest::newRow("after the close box") << "close";
     }
-    void replaysFromTheStart()
-    {
+    void replaysFromTheStart() {
         QFETCH(QString, way);
         // Opened from the start screen, as its menu entry does.
         runTo(900);
