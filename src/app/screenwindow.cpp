@@ -90,7 +90,9 @@ void ScreenWindow::setBackgroundPicture(const QPixmap &picture)
 
 void ScreenWindow::centreOnScreen()
 {
-    adjustSize();
+    // A sizable window keeps the size it was given; a fixed one fits its client.
+    if (m_border != Border::Sizable)
+        adjustSize();
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
