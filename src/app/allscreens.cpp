@@ -6,9 +6,9 @@
 #include "screens.h"
 #include "startscreen.h"
 
-void registerAllScreens(Screens &screens)
-{
-    screens.registerScreen(ScreenId::frmStart, [](Screens &s) { return std::make_unique<StartScreen>(s); });
+void registerAllScreens(Screens &screens) {
+    screens.registerScreen(ScreenId::frmStart,
+                           [](Screens &s) { return std::make_unique<StartScreen>(s); });
     registerIntroScreens(screens);
     registerInfoScreens(screens);
 }

@@ -9,8 +9,7 @@
 
 namespace art {
 
-Picture picture(const QString &name)
-{
+Picture picture(const QString &name) {
     static QHash<QString, Picture> cache;
     auto it = cache.find(name);
     if (it == cache.end())
@@ -18,20 +17,18 @@ Picture picture(const QString &name)
     return it.value();
 }
 
-QPixmap pixmap(const QString &name)
-{
+QPixmap pixmap(const QString &name) {
     const Picture p = picture(name);
     return p ? QPixmap::fromImage(*p) : QPixmap();
 }
 
-Picture letter(const QString &letter)
-{
-    const Picture p = picture(QStringLiteral("letters/") + letter.toLower() + QStringLiteral(".gif"));
+Picture letter(const QString &letter) {
+    const Picture p =
+        picture(QStringLiteral("letters/") + letter.toLower() + QStringLiteral(".gif"));
     return p ? p : drawnLetter(letter);
 }
 
-Picture drawnLetter(const QString &letter)
-{
+Picture drawnLetter(const QString &letter) {
     QImage image(70, 64, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);

@@ -2,8 +2,7 @@
 
 #include <QtMath>
 
-QString formatDuration(double days)
-{
+QString formatDuration(double days) {
     const qint64 day = 86400;
     const qint64 total = qRound64(days * secondsPerDay);
     const qint64 s = ((total % day) + day) % day;
@@ -13,4 +12,6 @@ QString formatDuration(double days)
         .arg(s % 60, 2, 10, QLatin1Char('0'));
 }
 
-double daysFromSeconds(qint64 seconds) { return double(seconds) / secondsPerDay; }
+double daysFromSeconds(qint64 seconds) {
+    return double(seconds) / secondsPerDay;
+}

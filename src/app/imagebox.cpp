@@ -5,14 +5,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-ImageBox::ImageBox(QWidget *parent, const QString &name, int index) : QWidget(parent), m_index(index)
-{
+ImageBox::ImageBox(QWidget *parent, const QString &name, int index)
+    : QWidget(parent)
+    , m_index(index) {
     setObjectName(index >= 0 ? twips::arrayName(name, index) : name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void ImageBox::setClickable(bool clickable)
-{
+void ImageBox::setClickable(bool clickable) {
     setAttribute(Qt::WA_TransparentForMouseEvents, !clickable);
     if (clickable)
         setCursor(Qt::PointingHandCursor);
@@ -20,8 +20,7 @@ void ImageBox::setClickable(bool clickable)
         unsetCursor();
 }
 
-void ImageBox::setPicture(Picture picture)
-{
+void ImageBox::setPicture(Picture picture) {
     m_picture = std::move(picture);
     m_scaled = QPixmap();
     m_scaledFrom = nullptr;
@@ -30,22 +29,20 @@ void ImageBox::setPicture(Picture picture)
     update();
 }
 
-void ImageBox::setStretch(bool stretch)
-{
+void ImageBox::setStretch(bool stretch) {
     m_stretch = stretch;
     if (!m_stretch)
         fitNaturalSize();
     update();
 }
 
-void ImageBox::fitNaturalSize()
-{
+void ImageBox::fitNaturalSize() {
     if (m_picture)
-        twips::setSize(this, m_picture->width() * twips::perPixel, m_picture->height() * twips::perPixel);
+        twips::setSize(this, m_picture->width() * twips::perPixel,
+                       m_picture->height() * twips::perPixel);
 }
 
-void ImageBox::paintEvent(QPaintEvent *)
-{
+void ImageBox::paintEvent(QPaintEvent *) {
     if (!m_picture || width() <= 0 || height() <= 0)
         return;
     const QSize target = size() * devicePixelRatioF();
@@ -60,14 +57,13 @@ void ImageBox::paintEvent(QPaintEvent *)
     p.drawPixmap(0, 0, m_scaled);
 }
 
-void ImageBox::mousePressEvent(QMouseEvent *event)
-{
+void ImageBox::mousePressEvent(QMouseEvent *event) {
     m_pressed = event->button() == Qt::LeftButton;
 }
 
-void ImageBox::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+void ImageBox::mouseReleaseEvent(QMouseEvent *event) {
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     m_pressed = false;
     if (click)
         Q_EMIT clicked(m_index);

@@ -5,8 +5,10 @@
 #include <QPainter>
 
 LineShape::LineShape(QWidget *parent, const QString &name, QPoint from, QPoint to, int widthPixels)
-    : QWidget(parent), m_from(from), m_to(to), m_width(widthPixels)
-{
+    : QWidget(parent)
+    , m_from(from)
+    , m_to(to)
+    , m_width(widthPixels) {
     setObjectName(name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     // The control covers the line and half its width on every side.
@@ -15,8 +17,7 @@ LineShape::LineShape(QWidget *parent, const QString &name, QPoint from, QPoint t
     twips::place(this, box);
 }
 
-void LineShape::paintEvent(QPaintEvent *)
-{
+void LineShape::paintEvent(QPaintEvent *) {
     QPainter p(this);
     QPen pen(palette().color(QPalette::WindowText));
     pen.setWidth(m_width);

@@ -10,8 +10,7 @@
 #include <QApplication>
 #include <QDir>
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(appTitle);
     QApplication::setQuitOnLastWindowClosed(false);
@@ -33,7 +32,8 @@ int main(int argc, char *argv[])
     PictureLibrary library(QDir::currentPath());
     Screens screens(services, playState, library);
     registerAllScreens(screens);
-    QObject::connect(&screens, &Screens::programEnded, &app, &QApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&screens, &Screens::programEnded, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
 
     screens.show(ScreenId::frmintro);
     return app.exec();

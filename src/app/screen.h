@@ -25,8 +25,7 @@ public:
     bool isLoaded() const { return m_window != nullptr; }
 
     // A control of the loaded window by its layout name; null when unloaded.
-    template <class T = QWidget> T *control(const QString &name) const
-    {
+    template <class T = QWidget> T *control(const QString &name) const {
         return m_window ? m_window->findChild<T *>(name) : nullptr;
     }
 

@@ -4,18 +4,22 @@
 
 namespace {
 const std::array<const char *, screenCount> names = {
-    "frmintro",    "frmStart",     "frmGame",     "frmGameD2",   "frmGameD3",
-    "frmGameE1",   "frmGameE2",    "frmGameE3",   "frmWin",      "frmWinD2",
-    "frmWinD3",    "frmWinE1",     "frmWinE2",    "frmWinE3",    "frmspielende",
-    "frmGameOver", "frmUrkunde",   "frmUrkundeE", "frmlogin",    "frmbenutzer",
-    "frmbenutzeranleitung",        "frmAbout",    "frmanleitungspiel",
+    "frmintro",    "frmStart",          "frmGame",
+    "frmGameD2",   "frmGameD3",         "frmGameE1",
+    "frmGameE2",   "frmGameE3",         "frmWin",
+    "frmWinD2",    "frmWinD3",          "frmWinE1",
+    "frmWinE2",    "frmWinE3",          "frmspielende",
+    "frmGameOver", "frmUrkunde",        "frmUrkundeE",
+    "frmlogin",    "frmbenutzer",       "frmbenutzeranleitung",
+    "frmAbout",    "frmanleitungspiel",
 };
 } // namespace
 
-QString screenName(ScreenId id) { return QString::fromLatin1(names.at(static_cast<int>(id))); }
+QString screenName(ScreenId id) {
+    return QString::fromLatin1(names.at(static_cast<int>(id)));
+}
 
-std::optional<ScreenId> screenByName(const QString &name)
-{
+std::optional<ScreenId> screenByName(const QString &name) {
     for (int i = 0; i < screenCount; ++i) {
         if (name == QLatin1String(names[i]))
             return screenAt(i);
@@ -23,4 +27,6 @@ std::optional<ScreenId> screenByName(const QString &name)
     return std::nullopt;
 }
 
-ScreenId screenAt(int index) { return static_cast<ScreenId>(index); }
+ScreenId screenAt(int index) {
+    return static_cast<ScreenId>(index);
+}

@@ -3,16 +3,17 @@
 #include <QTimer>
 
 namespace {
-int slotOf(ScreenId id) { return static_cast<int>(id); }
+int slotOf(ScreenId id) {
+    return static_cast<int>(id);
+}
 } // namespace
 
 Screens::Screens(Services &services, PlayState &playState, PictureLibrary &library)
-    : m_services(services), m_playState(playState), m_library(library)
-{
-}
+    : m_services(services)
+    , m_playState(playState)
+    , m_library(library) {}
 
-Screens::~Screens()
-{
+Screens::~Screens() {
     for (auto &slot : m_slots) {
         if (slot && slot->m_window) {
             slot->m_window->setDiscarded();
@@ -21,42 +22,43 @@ Screens::~Screens()
     }
 }
 
-void Screens::registerScreen(ScreenId id, Factory factory) { m_factories[slotOf(id)] = std::move(factory); }
+void Screens::registerScreen(ScreenId id, Factory factory) {
+    m_factories[slotOf(id)] = std::move(factory);
+}
 
-bool Screens::isRegistered(ScreenId id) const { return bool(m_factories[slotOf(id)]); }
+bool Screens::isRegistered(ScreenId id) const {
+    return bool(m_factories[slotOf(id)]);
+}
 
-Screen *Screens::ensureInstance(ScreenId id)
-{
+Screen *Screens::ensureInstance(ScreenId id) {
     auto &slot = m_slots[slotOf(id)];
     if (!slot && isRegistered(id))
         slot = m_factories[slotOf(id)](*this);
     return slot.get();
 }
 
-Screen *Screens::instance(ScreenId id) const { return m_slots[slotOf(id)].get(); }
+Screen *Screens::instance(ScreenId id) const {
+    return m_slots[slotOf(id)].get();
+}
 
-bool Screens::isLoaded(ScreenId id) const
-{
+bool Screens::isLoaded(ScreenId id) const {
     const Screen *s = instance(id);
     return s && s->isLoaded();
 }
 
-bool Screens::isVisible(ScreenId id) const
-{
+bool Screens::isVisible(ScreenId id) const {
     const Screen *s = instance(id);
     return s && s->isLoaded() && s->window()->isVisible();
 }
 
-int Screens::loadedCount() const
-{
+int Screens::loadedCount() const {
     int n = 0;
     for (const auto &slot : m_slots)
         n += slot && slot->isLoaded();
     return n;
 }
 
-bool Screens::load(ScreenId id)
-{
+bool Screens::load(ScreenId id) {
     if (m_ended)
         return false;
     Screen *screen = ensureInstance(id);
@@ -78,8 +80,7 @@ bool Screens::load(ScreenId id)
     return screen->isLoaded();
 }
 
-bool Screens::show(ScreenId id)
-{
+bool Screens::show(ScreenId id) {
     if (!load(id))
         return false;
     ScreenWindow *window = instance(id)->window();
@@ -92,14 +93,12 @@ bool Screens::show(ScreenId id)
     return true;
 }
 
-void Screens::hide(ScreenId id)
-{
+void Screens::hide(ScreenId id) {
     if (Screen *s = instance(id); s && s->isLoaded())
         s->window()->hide();
 }
 
-void Screens::discardWindow(Screen &screen)
-{
+void Screens::discardWindow(Screen &screen) {
     ScreenWindow *window = screen.m_window;
     screen.m_window = nullptr;
     screen.discardControls();
@@ -112,8 +111,7 @@ void Screens::discardWindow(Screen &screen)
     window->deleteLater();
 }
 
-void Screens::unload(ScreenId id)
-{
+void Screens::unload(ScreenId id) {
     if (m_ended)
         return;
     Screen *screen = instance(id);
@@ -126,14 +124,12 @@ void Screens::unload(ScreenId id)
         QMetaObject::invokeMethod(this, &Screens::endIfNothingLoaded, Qt::QueuedConnection);
 }
 
-void Screens::endIfNothingLoaded()
-{
+void Screens::endIfNothingLoaded() {
     if (!m_ended && loadedCount() == 0)
         finish();
 }
 
-void Screens::release(ScreenId id)
-{
+void Screens::release(ScreenId id) {
     if (m_ended)
         return;
     auto &slot = m_slots[slotOf(id)];
@@ -145,8 +141,7 @@ void Screens::release(ScreenId id)
     gone->formTerminate();
 }
 
-void Screens::finish()
-{
+void Screens::finish() {
     m_ended = true;
     for (auto &slot : m_slots) {
         if (slot)
@@ -155,8 +150,7 @@ void Screens::finish()
     Q_EMIT programEnded();
 }
 
-void Screens::endProgram()
-{
+void Screens::endProgram() {
     if (m_ended)
         return;
     m_ended = true;

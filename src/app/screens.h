@@ -45,8 +45,7 @@ public:
     bool hasEnded() const { return m_ended; }
 
     // The instance, loaded if needed (for reading another screen's control).
-    template <class T> T *get(ScreenId id)
-    {
+    template <class T> T *get(ScreenId id) {
         return load(id) ? dynamic_cast<T *>(instance(id)) : nullptr;
     }
 

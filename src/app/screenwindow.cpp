@@ -17,8 +17,7 @@ public:
     QPixmap picture;
 
 protected:
-    void paintEvent(QPaintEvent *event) override
-    {
+    void paintEvent(QPaintEvent *event) override {
         QPainter p(this);
         p.fillRect(event->rect(), back);
         if (!picture.isNull())
@@ -27,8 +26,8 @@ protected:
 };
 } // namespace
 
-ScreenWindow::ScreenWindow(const QString &name) : m_client(new ClientArea(this))
-{
+ScreenWindow::ScreenWindow(const QString &name)
+    : m_client(new ClientArea(this)) {
     setObjectName(name);
     m_client->setObjectName(QStringLiteral("client"));
     m_client->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -37,14 +36,12 @@ ScreenWindow::ScreenWindow(const QString &name) : m_client(new ClientArea(this))
     setBorder(Border::FixedSingle);
 }
 
-void ScreenWindow::setClientTwips(int width, int height)
-{
+void ScreenWindow::setClientTwips(int width, int height) {
     m_clientPixels = QSize(twips::toPixels(width), twips::toPixels(height));
     applySize();
 }
 
-void ScreenWindow::setBorder(Border border)
-{
+void ScreenWindow::setBorder(Border border) {
     m_border = border;
     Qt::WindowFlags flags = Qt::Window;
     if (border == Border::Sizable) {
@@ -60,8 +57,7 @@ void ScreenWindow::setBorder(Border border)
     applySize();
 }
 
-void ScreenWindow::applySize()
-{
+void ScreenWindow::applySize() {
     if (!m_clientPixels.isValid())
         return;
     if (m_border == Border::Sizable) {
@@ -69,27 +65,25 @@ void ScreenWindow::applySize()
         m_client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         m_client->resize(m_clientPixels);
         layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
-        resize(m_clientPixels.width(), m_clientPixels.height() + (menuWidget() ? menuWidget()->sizeHint().height() : 0));
+        resize(m_clientPixels.width(),
+               m_clientPixels.height() + (menuWidget() ? menuWidget()->sizeHint().height() : 0));
     } else {
         m_client->setFixedSize(m_clientPixels);
         layout()->setSizeConstraint(QLayout::SetFixedSize);
     }
 }
 
-void ScreenWindow::setBackColor(const QColor &colour)
-{
+void ScreenWindow::setBackColor(const QColor &colour) {
     static_cast<ClientArea *>(m_client)->back = colour;
     m_client->update();
 }
 
-void ScreenWindow::setBackgroundPicture(const QPixmap &picture)
-{
+void ScreenWindow::setBackgroundPicture(const QPixmap &picture) {
     static_cast<ClientArea *>(m_client)->picture = picture;
     m_client->update();
 }
 
-void ScreenWindow::centreOnScreen()
-{
+void ScreenWindow::centreOnScreen() {
     // A sizable window keeps the size it was given; a fixed one fits its client.
     if (m_border != Border::Sizable)
         adjustSize();
@@ -101,8 +95,7 @@ void ScreenWindow::centreOnScreen()
     move(frame.topLeft());
 }
 
-void ScreenWindow::closeEvent(QCloseEvent *event)
-{
+void ScreenWindow::closeEvent(QCloseEvent *event) {
     if (m_discarded) {
         event->accept();
         return;

@@ -11,7 +11,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-StartScreen::StartScreen(Screens &screens) : Screen(screens, ScreenId::frmStart) {}
+StartScreen::StartScreen(Screens &screens)
+    : Screen(screens, ScreenId::frmStart) {}
 
 namespace {
 struct ImageSpec {
@@ -41,8 +42,7 @@ const ImageSpec images[] = {
     {"Image10", -1, 5160, 5280, 495, 495, "letters/l.gif"},
 };
 
-Picture artOrLetter(const QString &name)
-{
+Picture artOrLetter(const QString &name) {
     static const QString letters = QStringLiteral("letters/");
     if (name.startsWith(letters))
         return art::letter(name.mid(letters.size(), 1));
@@ -50,8 +50,7 @@ Picture artOrLetter(const QString &name)
 }
 } // namespace
 
-void StartScreen::build(ScreenWindow &window)
-{
+void StartScreen::build(ScreenWindow &window) {
     window.setWindowTitle(appTitle);
     window.setBorder(ScreenWindow::Border::FixedSingle);
     window.setClientTwips(8085, 6660);
@@ -64,7 +63,8 @@ void StartScreen::build(ScreenWindow &window)
         image->setPicture(artOrLetter(QString::fromLatin1(spec.art)));
     }
 
-    const auto button = [&](const char *name, const QString &caption, int left, void (StartScreen::*handler)()) {
+    const auto button = [&](const char *name, const QString &caption, int left,
+                            void (StartScreen::*handler)()) {
         auto *b = new QPushButton(caption, client);
         b->setObjectName(QString::fromLatin1(name));
         look::styleButton(b);
@@ -72,8 +72,10 @@ void StartScreen::build(ScreenWindow &window)
         QObject::connect(b, &QPushButton::clicked, b, [this, handler] { (this->*handler)(); });
         return b;
     };
-    QPushButton *deutsch = button("cmdDeutsch", QStringLiteral("Deutsch"), 360, &StartScreen::cmdDeutsch_Click);
-    QPushButton *englisch = button("cmdEnglisch", QStringLiteral("Englisch"), 5880, &StartScreen::cmdEnglisch_Click);
+    QPushButton *deutsch =
+        button("cmdDeutsch", QStringLiteral("Deutsch"), 360, &StartScreen::cmdDeutsch_Click);
+    QPushButton *englisch =
+        button("cmdEnglisch", QStringLiteral("Englisch"), 5880, &StartScreen::cmdEnglisch_Click);
     QWidget::setTabOrder(deutsch, englisch);
     deutsch->setFocus();
 
@@ -84,7 +86,8 @@ void StartScreen::build(ScreenWindow &window)
         m->menuAction()->setObjectName(QString::fromLatin1(name));
         return m;
     };
-    const auto entry = [&](QMenu *m, const char *name, const QString &caption, void (StartScreen::*handler)()) {
+    const auto entry = [&](QMenu *m, const char *name, const QString &caption,
+                           void (StartScreen::*handler)()) {
         QAction *a = m->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
         QObject::connect(a, &QAction::triggered, m, [this, handler] { (this->*handler)(); });
@@ -109,12 +112,30 @@ void StartScreen::build(ScreenWindow &window)
     entry(hilfe, "Anleitung", QStringLiteral("&Anleitung"), &StartScreen::Anleitung_Click);
 }
 
-void StartScreen::cmdDeutsch_Click() { screens().show(ScreenId::frmGame); }
-void StartScreen::Deutsch_Click() { screens().show(ScreenId::frmGame); }
-void StartScreen::cmdEnglisch_Click() { screens().show(ScreenId::frmGameE1); }
-void StartScreen::Englisch_Click() { screens().show(ScreenId::frmGameE1); }
-void StartScreen::Intro_Click() { screens().show(ScreenId::frmintro); }
-void StartScreen::Beenden_Click() { screens().endProgram(); }
-void StartScreen::Mentor_Click() { screens().show(ScreenId::frmlogin); }
-void StartScreen::Info_Click() { screens().show(ScreenId::frmAbout); }
-void StartScreen::Anleitung_Click() { screens().show(ScreenId::frmanleitungspiel); }
+void StartScreen::cmdDeutsch_Click() {
+    screens().show(ScreenId::frmGame);
+}
+void StartScreen::Deutsch_Click() {
+    screens().show(ScreenId::frmGame);
+}
+void StartScreen::cmdEnglisch_Click() {
+    screens().show(ScreenId::frmGameE1);
+}
+void StartScreen::Englisch_Click() {
+    screens().show(ScreenId::frmGameE1);
+}
+void StartScreen::Intro_Click() {
+    screens().show(ScreenId::frmintro);
+}
+void StartScreen::Beenden_Click() {
+    screens().endProgram();
+}
+void StartScreen::Mentor_Click() {
+    screens().show(ScreenId::frmlogin);
+}
+void StartScreen::Info_Click() {
+    screens().show(ScreenId::frmAbout);
+}
+void StartScreen::Anleitung_Click() {
+    screens().show(ScreenId::frmanleitungspiel);
+}

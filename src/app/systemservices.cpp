@@ -6,23 +6,22 @@
 #include <QPushButton>
 #include <QTime>
 
-int SystemClock::secondsSinceMidnight() const { return QTime::currentTime().msecsSinceStartOfDay() / 1000; }
+int SystemClock::secondsSinceMidnight() const {
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000;
+}
 
-void SystemRandom::randomize()
-{
+void SystemRandom::randomize() {
     m_engine.seed(quint64(QDateTime::currentMSecsSinceEpoch()) ^ std::random_device{}());
 }
 
-double SystemRandom::draw()
-{
+double SystemRandom::draw() {
     // generate_canonical may round up to 1.0 with some engines; keep [0, 1).
     const double r = std::generate_canonical<double, 53>(m_engine);
     return r < 1.0 ? r : 0.0;
 }
 
 namespace {
-QMessageBox::Icon toQt(Dialogs::Icon icon)
-{
+QMessageBox::Icon toQt(Dialogs::Icon icon) {
     switch (icon) {
     case Dialogs::Icon::Information:
         return QMessageBox::Information;
@@ -37,14 +36,12 @@ QMessageBox::Icon toQt(Dialogs::Icon icon)
 }
 } // namespace
 
-void MessageBoxDialogs::message(const QString &text, const QString &title, Icon icon)
-{
+void MessageBoxDialogs::message(const QString &text, const QString &title, Icon icon) {
     QMessageBox box(toQt(icon), title, text, QMessageBox::Ok);
     box.exec();
 }
 
-bool MessageBoxDialogs::question(const QString &text, const QString &title)
-{
+bool MessageBoxDialogs::question(const QString &text, const QString &title) {
     QMessageBox box(QMessageBox::Question, title, text);
     QPushButton *yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
@@ -54,7 +51,6 @@ bool MessageBoxDialogs::question(const QString &text, const QString &title)
 }
 
 QString MessageBoxDialogs::saveFileName(const QString &caption, const QString &suggestedPath,
-                                        const QString &filter)
-{
+                                        const QString &filter) {
     return QFileDialog::getSaveFileName(nullptr, caption, suggestedPath, filter);
 }

@@ -23,10 +23,18 @@ void place(QWidget *w, const QRect &t);
 void setLeft(QWidget *w, int left);
 void setTop(QWidget *w, int top);
 void setSize(QWidget *w, int width, int height);
-inline int left(const QWidget *w) { return rect(w).left(); }
-inline int top(const QWidget *w) { return rect(w).top(); }
-inline int width(const QWidget *w) { return rect(w).width(); }
-inline int height(const QWidget *w) { return rect(w).height(); }
+inline int left(const QWidget *w) {
+    return rect(w).left();
+}
+inline int top(const QWidget *w) {
+    return rect(w).top();
+}
+inline int width(const QWidget *w) {
+    return rect(w).width();
+}
+inline int height(const QWidget *w) {
+    return rect(w).height();
+}
 
 // Name of element `index` of a control array, e.g. "img(3)".
 QString arrayName(const QString &name, int index);

@@ -2,15 +2,13 @@
 
 #include <QImageReader>
 
-Picture makePicture(QImage image)
-{
+Picture makePicture(QImage image) {
     if (image.isNull())
         return nullptr;
     return std::make_shared<const QImage>(std::move(image));
 }
 
-Picture loadPictureFile(const QString &path, const QSize &bound)
-{
+Picture loadPictureFile(const QString &path, const QSize &bound) {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);

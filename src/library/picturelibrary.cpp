@@ -7,22 +7,22 @@ const QString PictureLibrary::backgroundFolder = QStringLiteral("Pics\\Hintergru
 const QString PictureLibrary::letterFolder = QStringLiteral("Pics\\Buchstaben");
 const QString PictureLibrary::lettuceFolder = QStringLiteral("Pics\\Salatköpfe");
 
-PictureLibrary::PictureLibrary(QString rootDir) : m_root(std::move(rootDir)) {}
+PictureLibrary::PictureLibrary(QString rootDir)
+    : m_root(std::move(rootDir)) {}
 
 namespace {
 // File names may come in either Unicode normal form (copied from other
 // systems); compare them folded and composed.
-QString folded(const QString &name)
-{
+QString folded(const QString &name) {
     return name.normalized(QString::NormalizationForm_C).toCaseFolded();
 }
 } // namespace
 
-QString PictureLibrary::resolve(const QString &relativePath) const
-{
+QString PictureLibrary::resolve(const QString &relativePath) const {
     QString current = m_root;
-    const QStringList parts =
-        QString(relativePath).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    const QStringList parts = QString(relativePath)
+                                  .replace(QLatin1Char('\\'), QLatin1Char('/'))
+                                  .split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (const QString &part : parts) {
         const QString exact = current + QLatin1Char('/') + part;
         if (part == QLatin1String(".") || part == QLatin1String("..") || QFileInfo::exists(exact)) {
@@ -31,8 +31,8 @@ QString PictureLibrary::resolve(const QString &relativePath) const
         }
         const QString wanted = folded(part);
         QString match;
-        const QStringList entries =
-            QDir(current).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        const QStringList entries = QDir(current).entryList(QDir::AllEntries | QDir::Hidden |
+                                                            QDir::System | QDir::NoDotAndDotDot);
         for (const QString &entry : entries) {
             if (folded(entry) == wanted) {
                 match = entry;
@@ -44,43 +44,38 @@ QString PictureLibrary::resolve(const QString &relativePath) const
     return QDir::cleanPath(current);
 }
 
-bool PictureLibrary::isFile(const QString &relativePath) const
-{
+bool PictureLibrary::isFile(const QString &relativePath) const {
     return QFileInfo(resolve(relativePath)).isFile();
 }
 
-bool PictureLibrary::isDir(const QString &relativePath) const
-{
+bool PictureLibrary::isDir(const QString &relativePath) const {
     return QFileInfo(resolve(relativePath)).isDir();
 }
 
-QStringList PictureLibrary::listFiles(const QString &relativeFolder) const
-{
+QStringList PictureLibrary::listFiles(const QString &relativeFolder) const {
     QDir dir(resolve(relativeFolder));
     if (!dir.exists())
         return {};
     return dir.entryList(QDir::Files | QDir::Readable, QDir::Name);
 }
 
-Picture PictureLibrary::load(const QString &relativePath, const QSize &bound) const
-{
+Picture PictureLibrary::load(const QString &relativePath, const QSize &bound) const {
     return loadPictureFile(resolve(relativePath), bound);
 }
 
-QString PictureLibrary::wordOf(const QString &fileName) { return fileName.left(qMax(0, fileName.size() - 4)); }
+QString PictureLibrary::wordOf(const QString &fileName) {
+    return fileName.left(qMax(0, fileName.size() - 4));
+}
 
-QString PictureLibrary::letterPath(const QString &letter)
-{
+QString PictureLibrary::letterPath(const QString &letter) {
     return letterFolder + QLatin1Char('\\') + letter + QStringLiteral(".gif");
 }
 
-QString PictureLibrary::join(const QString &folder, const QString &name)
-{
+QString PictureLibrary::join(const QString &folder, const QString &name) {
     return folder + QLatin1Char('\\') + name;
 }
 
-bool PictureLibrary::isPlayable(const QString &word) const
-{
+bool PictureLibrary::isPlayable(const QString &word) const {
     if (word.size() > maxWordLength)
         return false;
     for (const QChar c : word) {

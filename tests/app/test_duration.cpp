@@ -5,8 +5,7 @@
 class TestDuration : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void format_data()
-    {
+    void format_data() {
         QTest::addColumn<double>("days");
         QTest::addColumn<QString>("text");
         QTest::newRow("zero") << 0.0 << "0:00:00";
@@ -20,8 +19,7 @@ private Q_SLOTS:
         QTest::newRow("sum of day fractions")
             << (daysFromSeconds(600) + daysFromSeconds(750)) + daysFromSeconds(945) << "0:38:15";
     }
-    void format()
-    {
+    void format() {
         QFETCH(double, days);
         QFETCH(QString, text);
         QCOMPARE(formatDuration(days), text);

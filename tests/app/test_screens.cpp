@@ -8,15 +8,16 @@ namespace {
 // A screen that counts its handlers and keeps one own variable.
 class ProbeScreen : public Screen {
 public:
-    ProbeScreen(Screens &s, ScreenId id, int *terminated) : Screen(s, id), m_terminated(terminated) {}
+    ProbeScreen(Screens &s, ScreenId id, int *terminated)
+        : Screen(s, id)
+        , m_terminated(terminated) {}
     int loads = 0;
     int ownValue = 0;
     bool refuse = false;
     ScreenId next = ScreenId::frmStart;
 
     // Unloads itself and goes on using its controls and the manager.
-    void leave()
-    {
+    void leave() {
         unloadSelf();
         control<QPushButton>(QStringLiteral("cmdGo"));
         window();
@@ -25,8 +26,7 @@ public:
     }
 
 protected:
-    void build(ScreenWindow &w) override
-    {
+    void build(ScreenWindow &w) override {
         w.setClientTwips(1500, 1500);
         auto *b = new QPushButton(QStringLiteral("Go"), w.client());
         b->setObjectName(QStringLiteral("cmdGo"));
@@ -34,8 +34,7 @@ protected:
         t->setObjectName(QStringLiteral("tmr"));
         t->setInterval(1);
     }
-    void formLoad() override
-    {
+    void formLoad() override {
         ++loads;
         if (refuse)
             abortLoad();
@@ -53,11 +52,12 @@ class TestScreens : public QObject {
     int terminated = 0;
     std::unique_ptr<TestApp> app;
 
-    ProbeScreen *probe(ScreenId id) { return dynamic_cast<ProbeScreen *>(app->screens.instance(id)); }
+    ProbeScreen *probe(ScreenId id) {
+        return dynamic_cast<ProbeScreen *>(app->screens.instance(id));
+    }
 
 private Q_SLOTS:
-    void init()
-    {
+    void init() {
         terminated = 0;
         app = std::make_unique<TestApp>();
         for (int i = 0; i < screenCount; ++i) {
@@ -67,25 +67,24 @@ private Q_SLOTS:
         }
     }
 
-    void namesRoundTrip()
-    {
+    void namesRoundTrip() {
         for (int i = 0; i < screenCount; ++i)
             QCOMPARE(screenByName(screenName(screenAt(i))), screenAt(i));
-        QCOMPARE(screenName(ScreenId::frmbenutzeranleitung), QStringLiteral("frmbenutzeranleitung"));
+        QCOMPARE(screenName(ScreenId::frmbenutzeranleitung),
+                 QStringLiteral("frmbenutzeranleitung"));
         QVERIFY(!screenByName(QStringLiteral("frmNone")));
     }
 
-    void showTwiceBringsToFrontWithoutSecondLoad()
-    {
+    void showTwiceBringsToFrontWithoutSecondLoad() {
         QVERIFY(app->screens.show(ScreenId::frmGame));
         QVERIFY(app->screens.show(ScreenId::frmGame));
         QCOMPARE(probe(ScreenId::frmGame)->loads, 1);
         QVERIFY(app->screens.isVisible(ScreenId::frmGame));
-        QCOMPARE(app->screens.instance(ScreenId::frmGame)->window()->objectName(), QStringLiteral("frmGame"));
+        QCOMPARE(app->screens.instance(ScreenId::frmGame)->window()->objectName(),
+                 QStringLiteral("frmGame"));
     }
 
-    void loadDoesNotShowAndGetLoads()
-    {
+    void loadDoesNotShowAndGetLoads() {
         auto *s = app->screens.get<ProbeScreen>(ScreenId::frmUrkunde);
         QVERIFY(s);
         QVERIFY(app->screens.isLoaded(ScreenId::frmUrkunde));
@@ -93,8 +92,7 @@ private Q_SLOTS:
         QVERIFY(s->control<QPushButton>(QStringLiteral("cmdGo")));
     }
 
-    void unloadKeepsOwnVariablesReleaseResetsThem()
-    {
+    void unloadKeepsOwnVariablesReleaseResetsThem() {
         app->screens.show(ScreenId::frmStart);
         app->screens.show(ScreenId::frmintro);
         probe(ScreenId::frmintro)->ownValue = 7;
@@ -113,8 +111,7 @@ private Q_SLOTS:
         QCOMPARE(probe(ScreenId::frmintro)->loads, 1);
     }
 
-    void lastUnloadEndsProgramOnlyAfterTheHandler()
-    {
+    void lastUnloadEndsProgramOnlyAfterTheHandler() {
         app->screens.show(ScreenId::frmStart);
         app->screens.show(ScreenId::frmGame);
         app->screens.unload(ScreenId::frmStart);
@@ -130,8 +127,7 @@ private Q_SLOTS:
         QVERIFY(!app->screens.show(ScreenId::frmStart));
     }
 
-    void unloadAndShowNextInOneHandlerKeepsRunning()
-    {
+    void unloadAndShowNextInOneHandlerKeepsRunning() {
         app->screens.show(ScreenId::frmintro);
         probe(ScreenId::frmintro)->next = ScreenId::frmStart;
         probe(ScreenId::frmintro)->leave();
@@ -141,8 +137,7 @@ private Q_SLOTS:
         QVERIFY(app->screens.isVisible(ScreenId::frmStart));
     }
 
-    void selfUnloadStopsTimersAndDeletesLater()
-    {
+    void selfUnloadStopsTimersAndDeletesLater() {
         app->screens.show(ScreenId::frmStart);
         app->screens.show(ScreenId::frmGame);
         QPointer<ScreenWindow> w = app->screens.instance(ScreenId::frmGame)->window();
@@ -156,8 +151,7 @@ private Q_SLOTS:
         QVERIFY(!w);
     }
 
-    void endProgramRunsNoHandler()
-    {
+    void endProgramRunsNoHandler() {
         app->screens.show(ScreenId::frmStart);
         app->screens.show(ScreenId::frmGame);
         app->screens.endProgram();
@@ -170,8 +164,7 @@ private Q_SLOTS:
         QCOMPARE(terminated, 0);
     }
 
-    void refusedLoadLeavesNothingOpen()
-    {
+    void refusedLoadLeavesNothingOpen() {
         app->screens.show(ScreenId::frmStart);
         app->screens.get<ProbeScreen>(ScreenId::frmGameD2);
         app->screens.unload(ScreenId::frmGameD2);
@@ -181,16 +174,14 @@ private Q_SLOTS:
         QCOMPARE(app->screens.loadedCount(), 1);
     }
 
-    void hideKeepsLoaded()
-    {
+    void hideKeepsLoaded() {
         app->screens.show(ScreenId::frmlogin);
         app->screens.hide(ScreenId::frmlogin);
         QVERIFY(app->screens.isLoaded(ScreenId::frmlogin));
         QVERIFY(!app->screens.isVisible(ScreenId::frmlogin));
     }
 
-    void unregisteredScreenIsIgnored()
-    {
+    void unregisteredScreenIsIgnored() {
         TestApp bare;
         QVERIFY(!bare.screens.show(ScreenId::frmAbout));
         QCOMPARE(bare.screens.loadedCount(), 0);

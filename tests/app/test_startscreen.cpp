@@ -13,7 +13,8 @@ namespace {
 // Stands in for a screen the test only needs to see opened.
 class Stub : public Screen {
 public:
-    Stub(Screens &s, ScreenId id) : Screen(s, id) {}
+    Stub(Screens &s, ScreenId id)
+        : Screen(s, id) {}
     int loads = 0;
 
 protected:
@@ -30,18 +31,17 @@ class TestStartScreen : public QObject {
     QWidget *window() { return start()->window(); }
 
 private Q_SLOTS:
-    void init()
-    {
+    void init() {
         app = std::make_unique<TestApp>();
         registerAllScreens(app->screens);
-        for (ScreenId id : {ScreenId::frmGame, ScreenId::frmGameE1, ScreenId::frmintro, ScreenId::frmlogin,
-                            ScreenId::frmAbout, ScreenId::frmanleitungspiel})
-            app->screens.registerScreen(id, [id](Screens &s) { return std::make_unique<Stub>(s, id); });
+        for (ScreenId id : {ScreenId::frmGame, ScreenId::frmGameE1, ScreenId::frmintro,
+                            ScreenId::frmlogin, ScreenId::frmAbout, ScreenId::frmanleitungspiel})
+            app->screens.registerScreen(id,
+                                        [id](Screens &s) { return std::make_unique<Stub>(s, id); });
         QVERIFY(app->screens.show(ScreenId::frmStart));
     }
 
-    void windowAsLaidOut()
-    {
+    void windowAsLaidOut() {
         auto *w = start()->window();
         QCOMPARE(w->windowTitle(), QStringLiteral("Tintenfunkel"));
         QCOMPARE(w->centralWidget()->size(), QSize(539, 444));
@@ -55,12 +55,12 @@ private Q_SLOTS:
         QCOMPARE(deutsch->geometry(), QRect(24, 216, 121, 33));
         QCOMPARE(twips::rect(englisch), QRect(5880, 3240, 1815, 495));
         QCOMPARE(deutsch->nextInFocusChain(), englisch);
-        for (const char *name : {"imgbild", "Image14(0)", "Image14(1)", "Image1", "Image13", "Image10"})
+        for (const char *name :
+             {"imgbild", "Image14(0)", "Image14(1)", "Image1", "Image13", "Image10"})
             QVERIFY2(start()->control(QString::fromLatin1(name)), name);
     }
 
-    void menusInOrder()
-    {
+    void menusInOrder() {
         QMenuBar *bar = start()->window()->menuBar();
         QStringList titles;
         for (QAction *a : bar->actions())
@@ -69,17 +69,19 @@ private Q_SLOTS:
         const auto entries = [&](const char *menu) {
             QStringList out;
             for (QAction *a : start()->control<QMenu>(QString::fromLatin1(menu))->actions())
-                out << (a->isSeparator() ? QStringLiteral("-") : a->text()) + QLatin1Char('=') + a->objectName();
+                out << (a->isSeparator() ? QStringLiteral("-") : a->text()) + QLatin1Char('=') +
+                           a->objectName();
             return out;
         };
         QCOMPARE(entries("Spiel"), (QStringList{"&Intro=Intro", "-=Strich3", "&Beenden=Beenden"}));
-        QCOMPARE(entries("Sprache"), (QStringList{"&Deutsch=Deutsch", "-=Strich2", "&Englisch=Englisch"}));
+        QCOMPARE(entries("Sprache"),
+                 (QStringList{"&Deutsch=Deutsch", "-=Strich2", "&Englisch=Englisch"}));
         QCOMPARE(entries("Login"), (QStringList{"&Mentor=Mentor"}));
-        QCOMPARE(entries("Hilfe"), (QStringList{"&Info=Info", "-=Strich1", "&Anleitung=Anleitung"}));
+        QCOMPARE(entries("Hilfe"),
+                 (QStringList{"&Info=Info", "-=Strich1", "&Anleitung=Anleitung"}));
     }
 
-    void entriesOpenTheirScreens_data()
-    {
+    void entriesOpenTheirScreens_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("screen");
         QTest::newRow("button Deutsch") << "cmdDeutsch" << int(ScreenId::frmGame);
@@ -91,8 +93,7 @@ private Q_SLOTS:
         QTest::newRow("Info") << "Info" << int(ScreenId::frmAbout);
         QTest::newRow("Anleitung") << "Anleitung" << int(ScreenId::frmanleitungspiel);
     }
-    void entriesOpenTheirScreens()
-    {
+    void entriesOpenTheirScreens() {
         QFETCH(QString, control);
         QFETCH(int, screen);
         const auto id = ScreenId(screen);
@@ -109,16 +110,14 @@ private Q_SLOTS:
         QVERIFY(app->screens.isVisible(ScreenId::frmStart));
     }
 
-    void beendenEndsAtOnce()
-    {
+    void beendenEndsAtOnce() {
         start()->control<QPushButton>(QStringLiteral("cmdDeutsch"))->click();
         start()->control<QAction>(QStringLiteral("Beenden"))->trigger();
         QVERIFY(app->ended);
         QCOMPARE(app->screens.loadedCount(), 0);
     }
 
-    void closingStartWithGameOpenKeepsRunning()
-    {
+    void closingStartWithGameOpenKeepsRunning() {
         start()->control<QPushButton>(QStringLiteral("cmdEnglisch"))->click();
         start()->window()->close();
         TestApp::settle();
@@ -128,8 +127,7 @@ private Q_SLOTS:
         QVERIFY(app->ended);
     }
 
-    void worksWithoutAnyPictureLibrary()
-    {
+    void worksWithoutAnyPictureLibrary() {
         // The temporary working folder has no Pics at all.
         QVERIFY(!QFileInfo::exists(app->root() + QStringLiteral("/Pics")));
         QVERIFY(app->screens.isVisible(ScreenId::frmStart));

@@ -7,38 +7,34 @@
 
 namespace picturetree {
 
-bool writeImage(const QString &path, QSize size, const char *format, QColor colour)
-{
+bool writeImage(const QString &path, QSize size, const char *format, QColor colour) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
     return image.save(path, format);
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
+bool writeFile(const QString &path, const QByteArray &bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-void makeLetters(const QString &root, const QString &letters)
-{
+void makeLetters(const QString &root, const QString &letters) {
     for (const QChar c : letters)
-        writeImage(root + QStringLiteral("/Pics/Buchstaben/") + c + QStringLiteral(".gif"), QSize(64, 64), "PNG"); // Qt writes no GIF; content decides
+        writeImage(root + QStringLiteral("/Pics/Buchstaben/") + c + QStringLiteral(".gif"),
+                   QSize(64, 64), "PNG"); // Qt writes no GIF; content decides
 }
 
-void makeFolder(const QString &root, const QString &folder, const QStringList &words)
-{
+void makeFolder(const QString &root, const QString &folder, const QStringList &words) {
     int i = 0;
     for (const QString &w : words) {
-        writeImage(root + QLatin1Char('/') + folder + QLatin1Char('/') + w + QStringLiteral(".jpg"), QSize(40, 40),
-                   "JPG", QColor::fromHsv((i++ * 37) % 360, 200, 220));
+        writeImage(root + QLatin1Char('/') + folder + QLatin1Char('/') + w + QStringLiteral(".jpg"),
+                   QSize(40, 40), "JPG", QColor::fromHsv((i++ * 37) % 360, 200, 220));
     }
 }
 
-QStringList words(int n)
-{
+QStringList words(int n) {
     QStringList out;
     for (int i = 0; i < n; ++i) {
         QString w = QStringLiteral("A");
@@ -52,15 +48,16 @@ QStringList words(int n)
     return out;
 }
 
-void makeLibrary(const QString &root, int perLevel)
-{
+void makeLibrary(const QString &root, int perLevel) {
     makeLetters(root);
-    makeFolder(root, QStringLiteral("Pics/Hintergrundbilder"), {QStringLiteral("Wiese"), QStringLiteral("Meer")});
+    makeFolder(root, QStringLiteral("Pics/Hintergrundbilder"),
+               {QStringLiteral("Wiese"), QStringLiteral("Meer")});
     for (const char *level : {"Pics/BilderD/Level1", "Pics/BilderD/Level2", "Pics/BilderD/Level3",
                               "Pics/BilderE/Level1", "Pics/BilderE/Level2", "Pics/BilderE/Level3"})
         makeFolder(root, QString::fromLatin1(level), words(perLevel));
     for (int i = 1; i <= 8; ++i)
-        writeImage(root + QStringLiteral("/Pics/Salatköpfe/salatkopf 0%1 Kopie.jpg").arg(i), QSize(38, 33));
+        writeImage(root + QStringLiteral("/Pics/Salatköpfe/salatkopf 0%1 Kopie.jpg").arg(i),
+                   QSize(38, 33));
 }
 
 } // namespace picturetree

@@ -13,7 +13,8 @@ bool writeImage(const QString &path, QSize size = QSize(40, 40), const char *for
                 QColor colour = QColor(200, 80, 40));
 bool writeFile(const QString &path, const QByteArray &bytes);
 // Pics/Buchstaben with one GIF per letter of `letters` (lower case names).
-void makeLetters(const QString &root, const QString &letters = QStringLiteral("abcdefghijklmnopqrstuvwxyzäöüß"));
+void makeLetters(const QString &root,
+                 const QString &letters = QStringLiteral("abcdefghijklmnopqrstuvwxyzäöüß"));
 // A folder (relative, "/"-separated) with word + ".jpg" pictures.
 void makeFolder(const QString &root, const QString &folder, const QStringList &words);
 // n distinct words like "Aaa", "Aab", ...

@@ -6,8 +6,7 @@
 #include <QEvent>
 
 namespace {
-Services makeServices(TestApp &app)
-{
+Services makeServices(TestApp &app) {
     Services s;
     s.clock = &app.clock;
     s.random = &app.random;
@@ -19,14 +18,12 @@ Services makeServices(TestApp &app)
 TestApp::TestApp()
     : services(makeServices(*this))
     , library(dir.path())
-    , screens(services, play, library)
-{
+    , screens(services, play, library) {
     look::install();
     QObject::connect(&screens, &Screens::programEnded, [this] { ended = true; });
 }
 
-void TestApp::settle()
-{
+void TestApp::settle() {
     for (int i = 0; i < 3; ++i) {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
