@@ -1,5 +1,6 @@
 #include "allscreens.h"
 
+#include "game/gamescreens.h"
 #include "info/registerinfo.h"
 #include "intro/registerintro.h"
 
@@ -11,4 +12,5 @@ void registerAllScreens(Screens &screens) {
                            [](Screens &s) { return std::make_unique<StartScreen>(s); });
     registerIntroScreens(screens);
     registerInfoScreens(screens);
+    registerGameScreens(screens);
 }
