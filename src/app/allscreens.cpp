@@ -3,6 +3,7 @@
 #include "game/gamescreens.h"
 #include "info/registerinfo.h"
 #include "intro/registerintro.h"
+#include "results/resultscreens.h"
 
 #include "screens.h"
 #include "startscreen.h"
@@ -12,5 +13,6 @@ void registerAllScreens(Screens &screens) {
                            [](Screens &s) { return std::make_unique<StartScreen>(s); });
     registerIntroScreens(screens);
     registerInfoScreens(screens);
+    registerResultScreens(screens);
     registerGameScreens(screens);
 }

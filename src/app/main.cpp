@@ -4,6 +4,7 @@
 #include "library/picturelibrary.h"
 #include "look.h"
 #include "playstate.h"
+#include "results/systemprinter.h"
 #include "screens.h"
 #include "systemservices.h"
 
@@ -25,6 +26,8 @@ int main(int argc, char *argv[]) {
     services.dialogs = &dialogs;
     ProcessLauncher launcher;
     services.launcher = &launcher;
+    SystemPrinter printer;
+    services.printer = &printer;
     const std::unique_ptr<RegistryReader> registry = makeSystemRegistry();
     services.registry = registry.get();
 

@@ -1,0 +1,6 @@
+#pragma once
+
+class Screens;
+
+// Level-complete, game-over and certificate screens.
+void registerResultScreens(Screens &screens);
