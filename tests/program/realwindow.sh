@@ -61,7 +61,9 @@ done
 [ -n "${game:-}" ] || fail "German level 1 did not open"
 [ "$(size_of "$game")" = "788x600" ] || fail "game size $(size_of "$game")"
 
-# Menu "&Spiel" then "&Beenden" on the start screen.
+# Menu "&Spiel" then "&Beenden" on the start screen, which the game covers.
+xdotool windowraise "$start"
+sleep 0.3
 click "$start" 15 $((menu / 2))
 sleep 0.5
 xdotool key --clearmodifiers b
