@@ -102,21 +102,27 @@ LevelPictures LevelSetup::prepare(const QString &folder) {
             if (!broken.contains(c) && !picks.contains(c))
                 unused << c;
         }
-        if (unused.size() < failed.size()) {
+        // Once no file is left untried, every candidate is either on the board
+        // or known broken, so the count in the message is exact.
+        if (unused.isEmpty()) {
             level.problem = tooFew(folder, candidates.size() - broken.size());
             return level;
         }
         QVector<DecodeJob> retry;
+        QVector<int> retried;
         for (const int slot : failed) {
+            if (unused.isEmpty())
+                break;
             const int pick =
                 unused.takeAt(qBound(0, m_random.below(unused.size()), int(unused.size()) - 1));
             picks[slot] = pick;
+            retried << slot;
             retry.append({m_library.resolve(PictureLibrary::join(folder, candidates[pick])),
                           m_pictureBound});
         }
         const QVector<Picture> again = decodeAll(retry);
-        for (int j = 0; j < failed.size(); ++j)
-            level.pictures[failed[j]] = again[j];
+        for (int j = 0; j < retried.size(); ++j)
+            level.pictures[retried[j]] = again[j];
     }
 
     for (int i = 0; i < boardlayout::slotCount; ++i) {
