@@ -26,6 +26,8 @@ LEVEL_FOLDERS = [
     "BilderE/Level1", "BilderE/Level2", "BilderE/Level3",
 ]
 OUTLINE = "#2b2118"
+# No time stamps in PNG files, so a rebuild changes only what really changed.
+PNG_STABLE = ["-define", "png:exclude-chunks=date,time"]
 
 
 def run(*args):
@@ -144,25 +146,26 @@ def make_words(emoji, pics, rows):
         shutil.rmtree(path, ignore_errors=True)
         os.makedirs(path)
     for folder, word, name in rows:
-        # A pale tint per word so neighbouring tiles are told apart.
-        back = hsl_hex(stable_fraction(word), 0.7, 0.93)
+        # A pastel tint per word so neighbouring tiles are told apart; the
+        # hues skip yellow, on which white things (tooth, cloud) would vanish.
+        back = hsl_hex(0.45 + 0.6 * stable_fraction(word), 0.7, 0.85)
         run(CONVERT, "-size", "400x400", f"xc:{back}",
             *layers(emoji, [(name, 320, 40, 40)]),
             "-quality", 85, os.path.join(pics, folder, word + ".jpg"))
 
 
-def make_contact_sheets(pics, out, work):
+def make_contact_sheets(pics, out):
     os.makedirs(out, exist_ok=True)
     for folder in LEVEL_FOLDERS:
         src = os.path.join(pics, folder)
         files = sorted(os.listdir(src), key=str.lower)
-        # montage reads '%t' from the file name, so copy the label in first.
         args = [MONTAGE, "-font", FONT, "-pointsize", 18]
         for name in files:
             args += ["-label", os.path.splitext(name)[0], os.path.join(src, name)]
         sheet = os.path.join(out, folder.replace("/", "-") + ".png")
-        args += ["-tile", "8x", "-geometry", "150x150+6+4",
-                 "-title", folder, "-background", "#f4f4f4", sheet]
+        args += ["-tile", "8x", "-geometry", "128x128+6+4",
+                 "-title", folder, "-background", "#f4f4f4",
+                 "+dither", "-colors", 256, *PNG_STABLE, "PNG8:" + sheet]
         run(*args)
 
 
@@ -274,7 +277,7 @@ SCENES = {
         ("alien", 100, 400, 450), ("comet", 110, 200, 470), ("globe-showing-europe-africa", 110, 700, 230),
         ("shooting-star", 90, 460, 100), ("sparkles", 60, 720, 500), ("satellite", 90, 230, 320),
     ]),
-    "Strand.jpg": (("#7fd0ff", "#d8f4ff"), ("#f7e3a8", "#e9c46a"), 320, [
+    "Strand.jpg": (("#a8e2ff", "#2f9ad6"), ("#f7e3a8", "#e9c46a"), 320, [
         ("sun-with-face", 130, 640, 20), ("water-wave", 110, 0, 220), ("water-wave", 110, 110, 220),
         ("sailboat", 110, 300, 190), ("water-wave", 110, 520, 220), ("water-wave", 110, 630, 220),
         ("palm-tree", 230, 20, 280), ("umbrella-on-ground", 160, 520, 340), ("crab", 90, 300, 470),
@@ -348,7 +351,7 @@ def make_resources(emoji, art, letters_dir, work):
     run(CONVERT, "-size", "800x600", "xc:#bfeff0", "-quality", 90,
         os.path.join(art, "bg_game.jpg"))
     run(CONVERT, "-size", "800x600", "xc:rgb(179,228,232)", "-type", "TrueColor",
-        os.path.join(art, "bg_pale.png"))
+        *PNG_STABLE, os.path.join(art, "bg_pale.png"))
 
     # The child carrying a dictionary and a few letters.
     letters = [os.path.join(letters_dir, f"{c}.gif") for c in "abc"]
@@ -403,7 +406,7 @@ def main():
         make_words(emoji, pics, read_words())
         make_backgrounds(emoji, os.path.join(pics, "Hintergrundbilder"))
         make_lettuce_frames(emoji, os.path.join(pics, "Salatköpfe"))
-        make_contact_sheets(pics, os.path.join(root, "docs", "contact-sheets"), work)
+        make_contact_sheets(pics, os.path.join(root, "docs", "contact-sheets"))
         shutil.copy(os.path.join(HERE, "LICENSE.pics"), os.path.join(pics, "LICENSE"))
 
 
