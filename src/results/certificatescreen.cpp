@@ -32,8 +32,8 @@ void CertificateScreen::build(ScreenWindow &window) {
 
 void CertificateScreen::formLoad() {
     const PlayState &play = playState();
-    const double total = certificateTotal(play.*m_spec.levels[0], play.*m_spec.levels[1],
-                                          play.*m_spec.levels[2]);
+    const double total =
+        certificateTotal(play.*m_spec.levels[0], play.*m_spec.levels[1], play.*m_spec.levels[2]);
     control<QLabel>(QStringLiteral("lblZeit"))->setText(formatDuration(total));
 }
 

@@ -12,7 +12,7 @@
 struct CertificateSpec {
     ScreenId screen;
     const char *caption;
-    QSize client; // twips
+    QSize client;                              // twips
     std::array<double PlayState::*, 3> levels; // levels 1, 2, 3
     const char *nameLabel;
     std::array<const char *, 4> frameLines;

@@ -87,8 +87,8 @@ QWidget *create(QWidget *parent, const ControlSpec &spec) {
         auto *l = new QLabel(text, parent);
         // A typed name is shown as typed, never read as markup.
         l->setTextFormat(Qt::PlainText);
-        const QColor ink = spec.ink == ControlSpec::Ink::Grey ? look::labelText()
-                                                              : QColor(Qt::black);
+        const QColor ink =
+            spec.ink == ControlSpec::Ink::Grey ? look::labelText() : QColor(Qt::black);
         look::styleLabel(l, spec.pointSize, spec.alignment, ink);
         return l;
     }

@@ -14,10 +14,10 @@ struct ControlSpec {
     enum class Ink { Grey, Default };
 
     Kind kind;
-    const char *name; // UTF-8 objectName
-    int index = -1;   // element of a control array, or -1
-    QRect rect;       // twips; for a line, its start is rect's top-left
-    QPoint lineTo;    // twips; lines only
+    const char *name;      // UTF-8 objectName
+    int index = -1;        // element of a control array, or -1
+    QRect rect;            // twips; for a line, its start is rect's top-left
+    QPoint lineTo;         // twips; lines only
     const char *text = ""; // caption, or the art name of an image
     double pointSize = 8.25;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;

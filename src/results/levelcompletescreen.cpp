@@ -25,7 +25,8 @@ void LevelCompleteScreen::build(ScreenWindow &window) {
     auto *button = window.client()->findChild<QPushButton *>(QStringLiteral("cmdweiter"));
     QObject::connect(button, &QPushButton::clicked, button, [this] { cmdweiter_Click(); });
     if (m_spec.nameEntry) {
-        auto *box = window.client()->findChild<QLineEdit *>(QString::fromUtf8(m_spec.nameEntry->box));
+        auto *box =
+            window.client()->findChild<QLineEdit *>(QString::fromUtf8(m_spec.nameEntry->box));
         QWidget::setTabOrder(button, box);
     }
     button->setFocus();
@@ -60,11 +61,11 @@ void LevelCompleteScreen::toNextLevel() {
 }
 
 void LevelCompleteScreen::toCertificate() {
-    const QString name =
-        control<QLineEdit>(QString::fromUtf8(m_spec.nameEntry->box))->text();
+    const QString name = control<QLineEdit>(QString::fromUtf8(m_spec.nameEntry->box))->text();
     // Touching the label loads the certificate, which sums the times first.
     if (Screen *certificate = screens().get<Screen>(m_spec.next)) {
-        if (auto *label = certificate->control<QLabel>(QString::fromUtf8(m_spec.nameEntry->certificateLabel)))
+        if (auto *label =
+                certificate->control<QLabel>(QString::fromUtf8(m_spec.nameEntry->certificateLabel)))
             label->setText(name);
     }
     unloadSelf();

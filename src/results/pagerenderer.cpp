@@ -10,7 +10,8 @@ namespace pagerenderer {
 QRectF targetRect(const QPagedPaintDevice &device, const QSizeF &sizeInches) {
     QSizeF size(sizeInches.width() * device.logicalDpiX(),
                 sizeInches.height() * device.logicalDpiY());
-    const double fit = std::min({1.0, device.width() / size.width(), device.height() / size.height()});
+    const double fit =
+        std::min({1.0, device.width() / size.width(), device.height() / size.height()});
     return QRectF(QPointF(0, 0), size * fit);
 }
 
