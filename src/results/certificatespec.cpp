@@ -57,10 +57,12 @@ const CertificateSpec german{
         image("Image11", -1, letterAt(3480, 3600), "letters/e.gif"),
         image("Image12", -1, letterAt(4200, 3360), "letters/n.gif"),
         label("Label1", QRect(1680, 480, 3495, 855), "URKUNDE", 36, Qt::AlignLeft | Qt::AlignTop),
-        label("lblZeit", QRect(2520, 7080, 1545, 555), "0:00:00", 15.75, Qt::AlignCenter),
         image("Image14", 0, QRect(1680, 6840, 1140, 1005), "lettuce_right.jpg"),
         image("Image14", 2, QRect(3840, 6840, 1140, 1005), "lettuce_left.jpg"),
         image("Image13", -1, QRect(5640, 3360, 465, 525), "deco.gif"),
+        // Above the lettuces, which reach into it: under them the total
+        // would lose its first digit.
+        label("lblZeit", QRect(2520, 7080, 1545, 555), "0:00:00", 15.75, Qt::AlignCenter),
     },
 };
 
@@ -135,9 +137,9 @@ CertificateSpec makeEnglish() {
         moved("Image11", 3480, 3360),
         moved("Image12", 4080, 3000),
         title,
-        total,
         from("Image14", 0),
         from("Image14", 2),
+        total,
     };
     return e;
 }

@@ -129,6 +129,17 @@ private Q_SLOTS:
             QVERIFY(!control(line, id)->isVisible());
         QCOMPARE(int(control<QLabel>("lblZeit", id)->alignment() & Qt::AlignHorizontal_Mask),
                  horizontal);
+        // Nothing but the buttons is drawn above the total.
+        QWidget *total = control("lblZeit", id);
+        const QObjectList stack = total->parentWidget()->children();
+        for (qsizetype i = stack.indexOf(total) + 1; i < stack.size(); ++i) {
+            auto *above = qobject_cast<QWidget *>(stack.at(i));
+            if (!above)
+                continue;
+            QVERIFY2(qobject_cast<QPushButton *>(above) ||
+                         !above->geometry().intersects(total->geometry()),
+                     qPrintable(above->objectName()));
+        }
         QWidget *focus = certificate(id)->window()->focusWidget();
         QCOMPARE(focus, control("cmdanfang", id));
         QWidget *next = focus->nextInFocusChain();
