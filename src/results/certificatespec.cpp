@@ -24,7 +24,7 @@ const QPoint bottomRight(frameRight, 7920);
 
 const CertificateSpec german{
     ScreenId::frmUrkunde,
-    "Urkunde",
+    certificateDe,
     QSize(6960, 8985),
     {&PlayState::zeitD1, &PlayState::zeitD2, &PlayState::zeitD3},
     "lblname",

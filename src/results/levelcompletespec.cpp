@@ -1,5 +1,7 @@
 #include "levelcompletespec.h"
 
+#include "resulttexts.h"
+
 #include <stdexcept>
 
 namespace {
@@ -28,7 +30,7 @@ const std::vector<LevelCompleteSpec> specs = {
      "Level 2 beendet", "Benötigte Zeit für Level 2", nextLevelDe, 8.25, nullptr,
      {960, 120}, {960, 3600}, {1920, 5160}, 5655, {3360, 5880}, 2655, {3720, 6840}, 1935, nullptr},
     {ScreenId::frmWinD3, ScreenId::frmGameD3, ScreenId::frmUrkunde, &PlayState::zeitD3,
-     "Level 3 beendet", "Benötigte Zeit für Level 3", "Urkunde", 15.75, nullptr,
+     "Level 3 beendet", "Benötigte Zeit für Level 3", certificateDe, 15.75, nullptr,
      {1080, 0}, {1080, 3480}, {1920, 4680}, 5655, {3360, 5280}, 2655, {3720, 7320}, 1935, &germanName},
     {ScreenId::frmWinE1, ScreenId::frmGameE1, ScreenId::frmGameE2, &PlayState::zeitE1,
      "Level 1 finished", "elapsed time for Level 1", nextLevelEn, 8.25, "MS Sans Serif",

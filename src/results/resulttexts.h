@@ -1,4 +1,5 @@
 #pragma once
 
-// A caption shared by the German game-over screen and certificate.
+// Captions used on more than one results screen.
 inline const char *const backToStartDe = "Zurück zum Anfang";
+inline const char *const certificateDe = "Urkunde";

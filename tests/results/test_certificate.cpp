@@ -9,11 +9,13 @@
 #include "results/pagerenderer.h"
 #include "results/pdfexport.h"
 #include "results/resultscreens.h"
+#include "results/systemprinter.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest>
@@ -269,6 +271,15 @@ private Q_SLOTS:
             QCOMPARE(app->dialogs.calls.last().icon, Dialogs::Icon::Information);
             QVERIFY(app->dialogs.calls.last().text.contains(QDir::toNativeSeparators(saved)));
         }
+    }
+
+    void systemPrinterWithoutPrinterSaysSo() {
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            QSKIP("a printer is set up on this machine");
+        SystemPrinter system;
+        QImage page(100, 100, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QCOMPARE(system.print(page, QSizeF(1, 1)), Printer::Outcome::NoPrinter);
     }
 
     void failedPdfSaveIsReported() {
