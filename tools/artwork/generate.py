@@ -196,13 +196,12 @@ LETTUCE_BACK = "#fbf7e4"
 
 
 def lettuce(emoji, out, dx=0, dy=0, tilt=0, squash=1.0, look=(0, 0),
-            closed=False, size=260, back=LETTUCE_BACK, quality=88):
+            closed=False, size=260, back=LETTUCE_BACK, frame=True, quality=88):
     """The lettuce head in a 383x330 frame, moved, tilted and squashed."""
     w, h = 383, 330
     head_w, head_h = size, int(size * squash)
     x = (w - head_w) // 2 + dx
     y = h - 20 - head_h + dy
-    cx, cy = x + head_w // 2, y + int(head_h * 0.45)
     head = emoji.png("leafy-green", size)
     # Shadow on the ground stays put while the head bounces.
     shadow_w = int(size * 0.38 * (1.0 - max(0, -dy) / 160))
@@ -214,8 +213,10 @@ def lettuce(emoji, out, dx=0, dy=0, tilt=0, squash=1.0, look=(0, 0),
         *mouth_draw(head_w // 2, int(head_h * 0.70), int(size * 0.10)),
         "-background", "none", "-rotate", tilt, ")",
         "-gravity", "northwest", "-geometry", f"{x:+d}{y:+d}", "-composite",
+        # A JPEG cannot be transparent, so it is framed as a picture card.
+        *(["-fill", "none", "-stroke", "#7cb342", "-strokewidth", 8,
+           "-draw", f"roundrectangle 4,4 {w - 5},{h - 5} 28,28"] if frame else []),
         "-quality", quality, out)
-    del cx, cy
 
 
 def make_lettuce_frames(emoji, folder):
@@ -334,10 +335,10 @@ def make_resources(emoji, art, letters_dir, work):
     # stays near the edges and below the visible part.
     scene(emoji, os.path.join(art, "bg_start.jpg"), ("#fff4c9", "#dff3ff"),
           ("#c9ecb0", "#8fcf70"), 410, [
-              ("cloud", 70, 10, 10), ("cloud", 60, 470, 20),
-              ("tulip", 40, 20, 395), ("blossom", 36, 80, 402), ("tulip", 40, 420, 395),
-              ("sunflower", 44, 480, 392), ("seedling", 34, 250, 405),
-              ("butterfly", 36, 10, 200), ("honeybee", 32, 500, 220),
+              ("cloud", 56, 150, 0), ("cloud", 60, 470, 14),
+              ("tulip", 40, 20, 395), ("blossom", 36, 80, 402), ("tulip", 40, 300, 395),
+              ("sunflower", 44, 480, 392), ("seedling", 34, 200, 405),
+              ("butterfly", 36, 40, 280), ("honeybee", 32, 470, 290),
           ])
     scene(emoji, os.path.join(art, "bg_intro.jpg"), ("#9fdcff", "#fff7da"),
           ("#b6e59a", "#73b957"), 380, [
@@ -367,7 +368,7 @@ def make_resources(emoji, art, letters_dir, work):
         os.path.join(art, "lettuce_left.jpg"))
     lettuce(emoji, os.path.join(art, "mascot.jpg"), look=(0, 4))
     lettuce(emoji, os.path.join(art, "lettuce_life.jpg"), size=300, look=(0, 0),
-            back="#ffffff")
+            back="#ffffff", frame=False)
 
     gif_from(layers(emoji, [("star", 100, -2, -5)]), os.path.join(art, "deco.gif"), "97x91")
     gif_from(layers(emoji, [("trophy", 112, -14, 0)]), os.path.join(art, "trophy.gif"), "85x111")
