@@ -40,7 +40,9 @@ void CertificatePrintout::offerPdf(const QString &reason, const QImage &image,
     if (!dialogs.question(reason + QStringLiteral("\n\n") + offer))
         return;
 
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(documents).exists())
+        documents = QDir::homePath();
     QString path = dialogs.saveFileName(QStringLiteral("Urkunde als PDF-Datei speichern"),
                                         QDir(documents).filePath(QStringLiteral("Urkunde.pdf")),
                                         QStringLiteral("PDF-Dateien (*.pdf)"));
