@@ -184,6 +184,16 @@ private Q_SLOTS:
         const QStringList all = picturetree::words(30);
         QVERIFY(QSet<QString>(all.begin(), all.end()).contains(words));
 
+        // Back to front: background, picture slots, large picture, letter tiles.
+        const QObjectList order = g->window()->client()->children();
+        const auto at = [&](const char *name) {
+            return order.indexOf(find(QString::fromUtf8(name)));
+        };
+        QVERIFY(at("imgbg") < at("img(0)"));
+        QVERIFY(at("img(24)") < at("Imgbig"));
+        QVERIFY(at("Imgbig") < at("imgbuchstabe(0)"));
+        QVERIFY(at("cmdPrüfen") < at("imgbuchstabe(0)"));
+
         auto *bg = g->control<ImageBox>(QStringLiteral("imgbg"));
         QVERIFY(bg->isHidden());
         QVERIFY(bg->picture());
