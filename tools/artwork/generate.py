@@ -193,6 +193,8 @@ def mouth_draw(cx, cy, w):
 
 
 LETTUCE_BACK = "#fbf7e4"
+# The game screens' background; the small life symbols sit on it unframed.
+GAME_TURQUOISE = "#bfeff0"
 
 
 def lettuce(emoji, out, dx=0, dy=0, tilt=0, squash=1.0, look=(0, 0),
@@ -349,7 +351,7 @@ def make_resources(emoji, art, letters_dir, work):
     scene(emoji, os.path.join(art, "bg_about.jpg"), ("#fffdf3", "#eaf7ee"), None, 600, [
         ("seedling", 36, 355, 240), ("blossom", 28, 320, 252),
     ])
-    run(CONVERT, "-size", "800x600", "xc:#bfeff0", "-quality", 90,
+    run(CONVERT, "-size", "800x600", f"xc:{GAME_TURQUOISE}", "-quality", 90,
         os.path.join(art, "bg_game.jpg"))
     run(CONVERT, "-size", "800x600", "xc:rgb(179,228,232)", "-type", "TrueColor",
         *PNG_STABLE, os.path.join(art, "bg_pale.png"))
@@ -368,7 +370,7 @@ def make_resources(emoji, art, letters_dir, work):
         os.path.join(art, "lettuce_left.jpg"))
     lettuce(emoji, os.path.join(art, "mascot.jpg"), look=(0, 4))
     lettuce(emoji, os.path.join(art, "lettuce_life.jpg"), size=300, look=(0, 0),
-            back="#ffffff", frame=False)
+            back=GAME_TURQUOISE, frame=False)
 
     gif_from(layers(emoji, [("star", 100, -2, -5)]), os.path.join(art, "deco.gif"), "97x91")
     gif_from(layers(emoji, [("trophy", 112, -14, 0)]), os.path.join(art, "trophy.gif"), "85x111")
