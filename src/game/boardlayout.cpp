@@ -36,7 +36,8 @@ QRect designSlot(const LevelSpec &spec, int k) {
 
 QRect slot(Board board, int k) {
     const int side = board == Board::Large ? largeSide : smallSide;
-    const int top = (board == Board::Large ? largeRows : smallRows)[k / columns];
+    const int *rows = board == Board::Large ? largeRows : smallRows;
+    const int top = rows[k / columns];
     return QRect(boardLeft + side * (k % columns), top, side, side);
 }
 
