@@ -4,6 +4,7 @@
 #include "info/registerinfo.h"
 #include "intro/registerintro.h"
 #include "results/resultscreens.h"
+#include "teacher/teacherscreens.h"
 
 #include "screens.h"
 #include "startscreen.h"
@@ -15,4 +16,5 @@ void registerAllScreens(Screens &screens) {
     registerInfoScreens(screens);
     registerResultScreens(screens);
     registerGameScreens(screens);
+    registerTeacherScreens(screens);
 }

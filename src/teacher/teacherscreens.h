@@ -1,0 +1,6 @@
+#pragma once
+
+class Screens;
+
+// The login, the picture-library manager and its instructions window.
+void registerTeacherScreens(Screens &screens);
