@@ -1,9 +1,10 @@
 // Level setup on a folder of 25 camera photos (4000 x 3000 JPEG) against
 // decoding the same photos at full size one after another.
 //   bench_levelsetup [runs]
-// Each variant runs in a fresh process, so its peak memory is its own; the best time of `runs` is
-// reported.
-//   bench_levelsetup --variant setup|full <root>   (one measured run)
+// Each variant runs in a fresh process, so its peak memory is its own; the
+// runs are interleaved and the best time of `runs` is reported, with the CPU
+// time of all threads beside it.
+//   bench_levelsetup --variant none|setup|scaled|full <root>   (one run)
 
 #include "app/services.h"
 #include "game/letterpictures.h"
@@ -38,6 +39,14 @@ public:
 private:
     std::mt19937_64 m_engine{7};
 };
+
+// User and system time of all threads.
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
 
 // Peak resident memory of this process image. ru_maxrss would carry over
 // the parent's peak through fork and exec; VmHWM starts afresh with exec.
@@ -107,6 +116,7 @@ int runVariant(const QString &variant, const QString &root) {
     PictureLibrary library(root);
     QElapsedTimer timer;
     int decoded = 0;
+    const double cpu0 = cpuSeconds();
     timer.start();
     if (variant == QLatin1String("setup")) {
         BenchRandom random;
@@ -138,31 +148,29 @@ int runVariant(const QString &variant, const QString &root) {
         decoded += !kept.back().isNull();
     }
     const double seconds = timer.nsecsElapsed() / 1e9;
-    std::printf("%.4f %ld %d\n", seconds, maxRssKb(), decoded);
+    std::printf("%.4f %ld %d %.4f\n", seconds, maxRssKb(), decoded, cpuSeconds() - cpu0);
     return decoded == 26 ? 0 : 1;
 }
 
 struct Result {
     double seconds = 1e9;
+    double cpu = 1e9;
     long rssKb = 0;
 };
 
-Result measure(const QString &variant, const QString &root, int runs) {
-    Result best;
-    for (int i = 0; i < runs; ++i) {
-        QProcess p;
-        p.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--variant"), variant, root});
-        p.waitForFinished(-1);
-        const QStringList parts = QString::fromLatin1(p.readAllStandardOutput()).split(' ');
-        if (p.exitCode() != 0 || parts.size() < 3) {
-            std::fprintf(stderr, "%s run failed\n", qPrintable(variant));
-            continue;
-        }
-        best.seconds = qMin(best.seconds, parts[0].toDouble());
-        best.rssKb = qMax(best.rssKb, parts[1].toLong());
+// One run of a variant in a fresh process, folded into the best so far.
+void measure(Result &best, const QString &variant, const QString &root) {
+    QProcess p;
+    p.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--variant"), variant, root});
+    p.waitForFinished(-1);
+    const QStringList parts = QString::fromLatin1(p.readAllStandardOutput()).split(' ');
+    if (p.exitCode() != 0 || parts.size() < 4) {
+        std::fprintf(stderr, "%s run failed\n", qPrintable(variant));
+        return;
     }
-    return best;
+    best.seconds = qMin(best.seconds, parts[0].toDouble());
+    best.rssKb = qMax(best.rssKb, parts[1].toLong());
+    best.cpu = qMin(best.cpu, parts[3].toDouble());
 }
 } // namespace
 
@@ -184,18 +192,25 @@ int main(int argc, char *argv[]) {
     std::printf("level folder: 25 JPEG files, %.1f MB; %d cores\n", bytes / 1e6,
                 QThread::idealThreadCount());
 
-    const Result idle = measure(QStringLiteral("none"), dir.path(), 1);
+    Result idle, setup, scaled, full;
+    measure(idle, QStringLiteral("none"), dir.path());
     std::printf("process without decoding: peak %.1f MB\n", idle.rssKb / 1024.0);
-    const Result setup = measure(QStringLiteral("setup"), dir.path(), runs);
-    const Result full = measure(QStringLiteral("full"), dir.path(), runs);
-    const Result scaled = measure(QStringLiteral("scaled"), dir.path(), runs);
+    // Interleaved, so a busy spell on the machine hits every variant alike.
+    for (int i = 0; i < runs; ++i) {
+        measure(setup, QStringLiteral("setup"), dir.path());
+        measure(scaled, QStringLiteral("scaled"), dir.path());
+        measure(full, QStringLiteral("full"), dir.path());
+    }
 
-    std::printf("level setup (scaled, parallel): %.3f s, peak %.1f MB\n", setup.seconds,
-                setup.rssKb / 1024.0);
-    std::printf("scaled, one after another:      %.3f s, peak %.1f MB\n", scaled.seconds,
-                scaled.rssKb / 1024.0);
-    std::printf("full size, one after another:   %.3f s, peak %.1f MB\n", full.seconds,
-                full.rssKb / 1024.0);
+    std::printf("level setup (scaled, parallel): %.3f s (CPU %.3f s), peak %.1f MB\n",
+                setup.seconds, setup.cpu, setup.rssKb / 1024.0);
+    std::printf("scaled, one after another:      %.3f s (CPU %.3f s), peak %.1f MB\n",
+                scaled.seconds, scaled.cpu, scaled.rssKb / 1024.0);
+    std::printf("full size, one after another:   %.3f s (CPU %.3f s), peak %.1f MB\n", full.seconds,
+                full.cpu, full.rssKb / 1024.0);
+    double load[1] = {0};
+    getloadavg(load, 1);
+    std::printf("machine load average while measuring: %.2f\n", load[0]);
     std::printf("ratio: %.1fx faster (target >= 6x); setup peak target < 150 MB\n",
                 full.seconds / setup.seconds);
     return 0;
