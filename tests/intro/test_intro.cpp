@@ -88,12 +88,14 @@ class TestIntro : public QObject {
 
     QString flyingLetter() {
         const Picture p = image("imgbuchstaben")->picture();
+        // The embedded art may share a width with a fixture letter: compare it first.
+        if (p && *p == *art::letter(QStringLiteral("t")))
+            return QStringLiteral("embedded t");
         for (const QChar c : QStringLiteral("tinefukl")) {
             if (p && p->width() == letterWidth(c))
                 return c;
         }
-        return p && *p == *art::letter(QStringLiteral("t")) ? QStringLiteral("embedded t")
-                                                            : QStringLiteral("?");
+        return QStringLiteral("?");
     }
 
 private Q_SLOTS:
