@@ -40,9 +40,9 @@ QString LevelSetup::tooFew(const QString &folder, int playable) const {
             .arg(folder)
             .arg(boardlayout::slotCount);
     return QStringLiteral("Im Bilderordner \"%1\" sind nur %2 spielbare Bilder. Diese Stufe "
-                          "braucht mindestens %3.\n\nSpielbar ist ein Bild, dessen Wort "
-                          "höchstens %4 Buchstaben hat, für jeden Buchstaben ein "
-                          "Buchstabenbild findet und das sich öffnen lässt.")
+                          "braucht mindestens %3.\n\nSpielbar ist ein Bild, das sich öffnen lässt "
+                          "und dessen Wort höchstens %4 Zeichen hat, zu denen es alle "
+                          "Buchstabenbilder gibt.")
         .arg(folder)
         .arg(playable)
         .arg(boardlayout::slotCount)
