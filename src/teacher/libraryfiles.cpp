@@ -30,7 +30,8 @@ QString savePicture(const PictureLibrary &library, const QString &folder, const 
 
 QString removeFile(const QString &path) {
     QFile file(path);
-    if (file.remove())
+    // A file someone else removed meanwhile is gone all the same.
+    if (file.remove() || !file.exists())
         return {};
     return QStringLiteral("Die Datei %1 konnte nicht gelöscht werden (%2).")
         .arg(quoted(path), file.errorString());
