@@ -3,8 +3,13 @@
 #include "app/duration.h"
 #include "app/imagebox.h"
 #include "game/gamescreen.h"
+#include "picturetree.h"
 #include "results/printer.h"
+#include "teacher/filelist.h"
+#include "teacher/folderlist.h"
+#include "teacher/managerscreen.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -199,6 +204,59 @@ private Q_SLOTS:
         QCOMPARE(run.control<QLabel>(ScreenId(game), QStringLiteral("lblLeben"))->text(),
                  QStringLiteral("5"));
         QCOMPARE(screen->wrongAnswers(), 0);
+    }
+
+    void teacherAddsAPictureThatTheGameThenShows() {
+        Run run;
+        run.skipIntro();
+        // German level 1 is one picture short of a level.
+        const QString level1 = run.root() + QStringLiteral("/Pics/BilderD/Level1");
+        const QStringList files = QDir(level1).entryList(QDir::Files, QDir::Name);
+        for (int i = 24; i < files.size(); ++i)
+            QFile::remove(level1 + QLatin1Char('/') + files.at(i));
+        run.click(ScreenId::frmStart, QStringLiteral("cmdDeutsch"));
+        QVERIFY(!run.screens.isLoaded(ScreenId::frmGame));
+        QCOMPARE(run.dialogs.calls.size(), 1);
+
+        run.control<QAction>(ScreenId::frmStart, QStringLiteral("Mentor"))->trigger();
+        run.control<QLineEdit>(ScreenId::frmlogin, QStringLiteral("txtname"))
+            ->setText(QStringLiteral("Mentor"));
+        run.control<QLineEdit>(ScreenId::frmlogin, QStringLiteral("txtpasswort"))
+            ->setText(QStringLiteral("Tafelkreide7"));
+        run.click(ScreenId::frmlogin, QStringLiteral("cmdOK"));
+        run.settle();
+        QVERIFY(!run.screens.isLoaded(ScreenId::frmlogin));
+        QVERIFY(run.screens.isVisible(ScreenId::frmbenutzer));
+
+        // A photo from somewhere outside the library, saved as "Schlüssel".
+        const QString photos = run.root() + QStringLiteral("/Fotos");
+        QVERIFY(picturetree::writeImage(photos + QStringLiteral("/IMG_0042.JPG"), QSize(640, 480)));
+        auto *manager = dynamic_cast<ManagerScreen *>(run.screens.instance(ScreenId::frmbenutzer));
+        manager->control<FolderList>(QStringLiteral("Dirverzeichnis"))->setPath(photos);
+        auto *fileList = manager->control<FileList>(QStringLiteral("filanzeige"));
+        QCOMPARE(fileList->count(), 1);
+        fileList->setCurrentRow(0);
+        manager->filanzeige_Click();
+        manager->control<QLineEdit>(QStringLiteral("txteingabe"))
+            ->setText(QStringLiteral("Schlüssel"));
+        run.dialogs.answers.clear();
+        run.dialogs.answers.enqueue(true);
+        run.click(ScreenId::frmbenutzer, QStringLiteral("cmdspeichernd1"));
+        QVERIFY(QFile::exists(level1 + QStringLiteral("/Schlüssel.jpg")));
+        run.click(ScreenId::frmbenutzer, QStringLiteral("cmdzurück"));
+
+        run.click(ScreenId::frmStart, QStringLiteral("cmdDeutsch"));
+        QVERIFY(run.screens.isVisible(ScreenId::frmGame));
+        auto *game = dynamic_cast<GameScreen *>(run.screens.instance(ScreenId::frmGame));
+        const int slot = int(std::find(game->slotWords().begin(), game->slotWords().end(),
+                                       QStringLiteral("Schlüssel")) -
+                             game->slotWords().begin());
+        QVERIFY(slot < 25);
+        QTest::mouseClick(game->control<ImageBox>(QStringLiteral("img(%1)").arg(slot)),
+                          Qt::LeftButton);
+        QCOMPARE(game->targetWord(), QStringLiteral("Schlüssel"));
+        run.spellAndCheck(game, QStringLiteral("Schlüssel"));
+        QVERIFY(game->control<ImageBox>(QStringLiteral("img(%1)").arg(slot))->isHidden());
     }
 
     void programEndsOnlyWithTheLastScreen() {
