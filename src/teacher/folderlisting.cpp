@@ -27,15 +27,15 @@ bool matchesPicturePattern(const QString &fileName) {
 }
 
 QStringList pictureFiles(const QString &folder) {
-    QStringList names =
-        QDir(folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QStringList names = QDir(folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     names.removeIf([](const QString &name) { return !matchesPicturePattern(name); });
     return names;
 }
 
 QString openable(const QString &wanted, const QString &fallback) {
     const QFileInfo info(wanted);
-    const bool opens = !wanted.isEmpty() && info.isDir() && info.isReadable() && info.isExecutable();
+    const bool opens =
+        !wanted.isEmpty() && info.isDir() && info.isReadable() && info.isExecutable();
     return opens ? QDir::cleanPath(info.absoluteFilePath()) : fallback;
 }
 

@@ -32,8 +32,7 @@ QGroupBox *frame(QWidget *parent, const QString &name, const QString &caption, i
     return f;
 }
 
-QLineEdit *textBox(QWidget *parent, const QString &name, int left, int top, int width,
-                   int height) {
+QLineEdit *textBox(QWidget *parent, const QString &name, int left, int top, int width, int height) {
     auto *t = new QLineEdit(parent);
     t->setObjectName(name);
     twips::place(t, left, top, width, height);

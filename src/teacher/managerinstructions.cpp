@@ -81,9 +81,8 @@ QTextDocument *makeDocument(QObject *parent) {
 
     const QTextCharFormat underlined = text(11, false, true);
     c.insertBlock(paragraph(), underlined);
-    c.insertText(
-        QStringLiteral("Wenn Sie die Bilder erweitern möchten folgen Sie diesen Punkten:"),
-        underlined);
+    c.insertText(QStringLiteral("Wenn Sie die Bilder erweitern möchten folgen Sie diesen Punkten:"),
+                 underlined);
 
     int number = 0;
     const auto step = [&](const QString &content) {

@@ -40,9 +40,9 @@ using Handler = void (ManagerScreen::*)();
 
 // In the order of savetargets::all().
 const Handler saveHandlers[] = {
-    &ManagerScreen::cmdspeichernd1_Click, &ManagerScreen::cmdspeichernd2_Click,
-    &ManagerScreen::cmdspeichernd3_Click, &ManagerScreen::cmdspeicherne1_Click,
-    &ManagerScreen::cmdspeicherne2_Click, &ManagerScreen::cmdspeicherne3_Click,
+    &ManagerScreen::cmdspeichernd1_Click,   &ManagerScreen::cmdspeichernd2_Click,
+    &ManagerScreen::cmdspeichernd3_Click,   &ManagerScreen::cmdspeicherne1_Click,
+    &ManagerScreen::cmdspeicherne2_Click,   &ManagerScreen::cmdspeicherne3_Click,
     &ManagerScreen::cmdhintergruende_Click,
 };
 
@@ -128,9 +128,8 @@ void ManagerScreen::build(ScreenWindow &window) {
     const auto &targets = savetargets::all();
     for (size_t i = 0; i < targets.size(); ++i) {
         const SaveTarget &t = targets[i];
-        tabOrder[t.tabIndex] =
-            button(QString::fromUtf8(t.button), QString::fromUtf8(t.caption), t.left, t.top,
-                   t.width, 8.25, saveHandlers[i]);
+        tabOrder[t.tabIndex] = button(QString::fromUtf8(t.button), QString::fromUtf8(t.caption),
+                                      t.left, t.top, t.width, 8.25, saveHandlers[i]);
     }
 
     QWidget *previous = nullptr;
@@ -247,9 +246,8 @@ void ManagerScreen::savePreview(const SaveTarget &target) {
 void ManagerScreen::cmdloeschen_Click() {
     const QString name = m_files->selectedName();
     const QString path = QDir(m_files->folder()).filePath(name);
-    const bool yes =
-        services().dialogs->question(QStringLiteral("Möchten Sie das Bild wirklich löschen?"),
-                                     appTitle);
+    const bool yes = services().dialogs->question(
+        QStringLiteral("Möchten Sie das Bild wirklich löschen?"), appTitle);
     if (!isLoaded())
         return;
     if (yes && !name.isEmpty()) {

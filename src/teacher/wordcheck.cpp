@@ -34,8 +34,7 @@ QString unsafe(const QString &word) {
             c.category() == QChar::Separator_Line || c.category() == QChar::Separator_Paragraph)
             return QStringLiteral("Das Wort enthält ein unsichtbares Steuerzeichen.");
         if (QStringLiteral("<>:\"|?*").contains(c))
-            return QStringLiteral("Das Zeichen %1 ist in Dateinamen nicht erlaubt.")
-                .arg(quoted(c));
+            return QStringLiteral("Das Zeichen %1 ist in Dateinamen nicht erlaubt.").arg(quoted(c));
     }
     // A leading dot hides the file from the game's listing.
     if (word.startsWith(QLatin1Char('.')))

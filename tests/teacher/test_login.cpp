@@ -61,9 +61,11 @@ private Q_SLOTS:
         QTest::newRow("password in upper case") << "Mentor" << right.toUpper() << false;
         QTest::newRow("leading blank in name") << " Mentor" << right << false;
         QTest::newRow("trailing blank in password") << "Mentor" << right + ' ' << false;
-        QTest::newRow("both empty") << "" << "" << false;
+        QTest::newRow("both empty") << ""
+                                    << "" << false;
         QTest::newRow("wrong name, right password") << "Lehrer" << right << false;
-        QTest::newRow("right name, wrong password") << "Mentor" << "Tafelkreide" << false;
+        QTest::newRow("right name, wrong password") << "Mentor"
+                                                    << "Tafelkreide" << false;
         QTest::newRow("password with more behind") << "Mentor" << right + "7" << false;
         QTest::newRow("name and password swapped") << right << "Mentor" << false;
     }
