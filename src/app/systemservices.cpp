@@ -6,8 +6,17 @@
 #include <QPushButton>
 #include <QTime>
 
+#include <ctime>
+
 int SystemClock::secondsSinceMidnight() const {
-    return QTime::currentTime().msecsSinceStartOfDay() / 1000;
+    // The game's clock asks a thousand times a second; the local time of day
+    // is worked out only when the second has changed.
+    const std::time_t now = std::time(nullptr);
+    if (now != m_lastEpochSecond) {
+        m_lastEpochSecond = now;
+        m_lastSeconds = QTime::currentTime().msecsSinceStartOfDay() / 1000;
+    }
+    return m_lastSeconds;
 }
 
 void SystemRandom::randomize() {

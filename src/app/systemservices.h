@@ -2,11 +2,16 @@
 
 #include "services.h"
 
+#include <ctime>
 #include <random>
 
 class SystemClock : public Clock {
 public:
     int secondsSinceMidnight() const override;
+
+private:
+    mutable std::time_t m_lastEpochSecond = -1;
+    mutable int m_lastSeconds = 0;
 };
 
 class SystemRandom : public RandomSource {

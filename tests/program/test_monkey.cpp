@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QTimer>
 #include <QtTest>
 #include <random>
@@ -36,6 +37,10 @@ public:
             ++restarts;
             restart();
             return;
+        }
+        for (int i = 0; i < screenCount; ++i) {
+            if (m_app->screens.isLoaded(screenAt(i)))
+                visited.insert(screenAt(i));
         }
         m_app->dialogs.answers.enqueue(chance(50));
         const int what = pick(100);
@@ -82,6 +87,7 @@ public:
     }
 
     int restarts = 0;
+    QSet<ScreenId> visited;
 
 private:
     void restart() {
@@ -223,6 +229,13 @@ private Q_SLOTS:
         }
         // The run must have reached the ends of the program, not idled on one screen.
         QVERIFY(monkey.restarts > 0);
+        QStringList seen;
+        for (ScreenId id : monkey.visited)
+            seen << screenName(id);
+        seen.sort();
+        qInfo() << "screens visited:" << seen.join(QLatin1Char(' '));
+        for (ScreenId id : {ScreenId::frmGame, ScreenId::frmGameE1, ScreenId::frmbenutzer, ScreenId::frmAbout})
+            QVERIFY2(monkey.visited.contains(id), qPrintable(screenName(id)));
     }
 };
 
