@@ -11,7 +11,7 @@ FileList::FileList(QWidget *parent, const QString &name)
     // Selection, not the current row: focus alone moves the current row.
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         if (!selectedItems().isEmpty())
-            Q_EMIT clicked();
+            Q_EMIT fileClicked();
     });
 }
 

@@ -2,7 +2,7 @@
 
 #include <QListWidget>
 
-// The file list: the picture files ("*.jpg*") of one folder. clicked()
+// The file list: the picture files ("*.jpg*") of one folder. fileClicked()
 // reports a file the user selects, by mouse or keys.
 class FileList : public QListWidget {
     Q_OBJECT
@@ -17,7 +17,7 @@ public:
     QString selectedName() const;
 
 Q_SIGNALS:
-    void clicked();
+    void fileClicked();
 
 private:
     QString m_folder;

@@ -91,7 +91,7 @@ void ManagerScreen::build(ScreenWindow &window) {
 
     m_files = new FileList(client, QStringLiteral("filanzeige"));
     twips::place(m_files, 240, 4080, 2895, 2235);
-    QObject::connect(m_files, &FileList::clicked, m_files, [this] { filanzeige_Click(); });
+    QObject::connect(m_files, &FileList::fileClicked, m_files, [this] { filanzeige_Click(); });
     tabOrder[2] = m_files;
 
     const auto button = [&](const QString &name, const QString &caption, int left, int top,

@@ -519,6 +519,32 @@ private Q_SLOTS:
         QCOMPARE(drives::indexHolding(got, QStringLiteral("/etc")), 0);
     }
 
+    void fromTheLoginToASavedAndDeletedWord() {
+        app->screens.unload(ScreenId::frmbenutzer);
+        QVERIFY(app->screens.show(ScreenId::frmlogin));
+        Screen *login = app->screens.instance(ScreenId::frmlogin);
+        login->control<QLineEdit>(QStringLiteral("txtname"))->setText(QStringLiteral("Mentor"));
+        QString password = QStringLiteral("7edierklefaT");
+        std::reverse(password.begin(), password.end());
+        login->control<QLineEdit>(QStringLiteral("txtpasswort"))->setText(password);
+        login->control<QPushButton>(QStringLiteral("cmdOK"))->click();
+        TestApp::settle();
+        QVERIFY(app->screens.isVisible(ScreenId::frmbenutzer));
+
+        folders()->setPath(source);
+        previewAndName(QStringLiteral("Hund.jpg"), QStringLiteral("Hund"));
+        click(QStringLiteral("cmdspeichernd1"));
+        const QString level1 = QStringLiteral("Pics\\BilderD\\Level1");
+        QCOMPARE(app->library.listFiles(level1), QStringList{"Hund.jpg"});
+
+        folders()->setPath(at("Pics/BilderD/Level1"));
+        pick(QStringLiteral("Hund.jpg"));
+        click(QStringLiteral("cmdlöschen"));
+        QCOMPARE(app->library.listFiles(level1), QStringList());
+        QCOMPARE(listed(), QStringList());
+        QVERIFY(messages().isEmpty());
+    }
+
     void backAndMenu() {
         manager()->mnuAnleitung_Click();
         QVERIFY(app->screens.isVisible(ScreenId::frmbenutzeranleitung));
