@@ -2,7 +2,6 @@
 
 #include "app/twips.h"
 #include "info/gameinstructions.h"
-#include "info/instructionsscreen.h"
 #include "info/registerinfo.h"
 
 #include <QScrollBar>
