@@ -2,7 +2,6 @@
 
 #include "library/picturelibrary.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
@@ -121,17 +120,9 @@ private Q_SLOTS:
     }
 
     void hugeAnnouncedPictureIsRefused() {
-        // A PNG header announcing 30000 x 30000 pixels with almost no data.
-        QImage tiny(1, 1, QImage::Format_RGB32);
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        tiny.save(&buffer, "PNG");
-        const QByteArray size = QByteArray::fromHex("00007530"
-                                                    "00007530");
-        png.replace(16, 8, size);
         QTemporaryDir d;
-        picturetree::writeFile(d.path() + QStringLiteral("/riesig.jpg"), png);
+        picturetree::writeFile(d.path() + QStringLiteral("/riesig.jpg"),
+                               picturetree::announcingPng(30000, 30000));
         QVERIFY(!loadPictureFile(d.path() + QStringLiteral("/riesig.jpg"), QSize(300, 300)));
     }
 };

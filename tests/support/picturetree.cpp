@@ -1,9 +1,11 @@
 #include "picturetree.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QtEndian>
 
 namespace picturetree {
 
@@ -32,6 +34,33 @@ void makeFolder(const QString &root, const QString &folder, const QStringList &w
         writeImage(root + QLatin1Char('/') + folder + QLatin1Char('/') + w + QStringLiteral(".jpg"),
                    QSize(40, 40), "JPG", QColor::fromHsv((i++ * 37) % 360, 200, 220));
     }
+}
+
+namespace {
+quint32 crc32(const QByteArray &bytes) {
+    quint32 crc = 0xffffffffu;
+    for (const char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+} // namespace
+
+QByteArray announcingPng(quint32 width, quint32 height) {
+    QImage tiny(1, 1, QImage::Format_RGB32);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    tiny.save(&buffer, "PNG");
+    QByteArray size(8, '\0');
+    qToBigEndian(width, size.data());
+    qToBigEndian(height, size.data() + 4);
+    png.replace(16, 8, size);
+    // A correct checksum, so that readers judge the announced size itself.
+    qToBigEndian(crc32(png.mid(12, 17)), png.data() + 29);
+    return png;
 }
 
 QStringList words(int n) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QSize>
 #include <QString>
@@ -17,6 +18,8 @@ void makeLetters(const QString &root,
                  const QString &letters = QStringLiteral("abcdefghijklmnopqrstuvwxyzäöüß"));
 // A folder (relative, "/"-separated) with word + ".jpg" pictures.
 void makeFolder(const QString &root, const QString &folder, const QStringList &words);
+// A PNG whose header announces width x height pixels, with almost no data.
+QByteArray announcingPng(quint32 width, quint32 height);
 // n distinct words like "Aaa", "Aab", ...
 QStringList words(int n);
 // A complete little library: letters, backgrounds, six level folders of
