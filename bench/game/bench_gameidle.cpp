@@ -25,16 +25,10 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <sys/resource.h>
+
+#include "cputime.h"
 
 namespace {
-double cpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
 void writeLibrary(const QString &root) {
     QDir(root).mkpath(QStringLiteral("Pics/BilderD/Level1"));
     QDir(root).mkpath(QStringLiteral("Pics/Hintergrundbilder"));
@@ -108,13 +102,8 @@ int main(int argc, char *argv[]) {
     }
     std::printf("library: %s\n", qPrintable(root));
 
-    SystemClock clock;
-    SystemRandom random;
-    MessageBoxDialogs dialogs;
-    Services services;
-    services.clock = &clock;
-    services.random = &random;
-    services.dialogs = &dialogs;
+    SystemServices system;
+    Services services = system.services();
     PlayState play;
     PictureLibrary library(root);
     Screens screens(services, play, library);

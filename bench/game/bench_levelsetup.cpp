@@ -25,6 +25,8 @@
 #include <QThread>
 
 #include <cstdio>
+
+#include "cputime.h"
 #include <random>
 #include <sys/resource.h>
 
@@ -41,13 +43,6 @@ private:
 };
 
 // User and system time of all threads.
-double cpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
 // Peak resident memory of this process image. ru_maxrss would carry over
 // the parent's peak through fork and exec; VmHWM starts afresh with exec.
 long maxRssKb() {

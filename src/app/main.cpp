@@ -17,13 +17,8 @@ int main(int argc, char *argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     look::install();
 
-    SystemClock clock;
-    SystemRandom random;
-    MessageBoxDialogs dialogs;
-    Services services;
-    services.clock = &clock;
-    services.random = &random;
-    services.dialogs = &dialogs;
+    SystemServices system;
+    Services services = system.services();
     ProcessLauncher launcher;
     services.launcher = &launcher;
     SystemPrinter printer;

@@ -30,3 +30,18 @@ public:
     QString saveFileName(const QString &caption, const QString &suggestedPath,
                          const QString &filter) override;
 };
+
+// The real clock, random generator and message boxes, ready to hand out.
+struct SystemServices {
+    SystemClock clock;
+    SystemRandom random;
+    MessageBoxDialogs dialogs;
+
+    Services services() {
+        Services s;
+        s.clock = &clock;
+        s.random = &random;
+        s.dialogs = &dialogs;
+        return s;
+    }
+};
