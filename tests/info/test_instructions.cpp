@@ -11,21 +11,9 @@
 #include <QTextLayout>
 #include <QtTest>
 
-namespace {
-QList<QTextBlock> blocks(const QTextDocument &doc) {
-    QList<QTextBlock> out;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
-        out << b;
-    return out;
-}
+#include "textdocument.h"
 
-// The character formats of a block, one per fragment.
-QList<QTextFragment> fragments(const QTextBlock &block) {
-    QList<QTextFragment> out;
-    for (auto it = block.begin(); !it.atEnd(); ++it)
-        out << it.fragment();
-    return out;
-}
+namespace {
 
 constexpr double px(int twips) {
     return twips / 15.0;

@@ -10,23 +10,11 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include "textdocument.h"
+
 namespace {
 constexpr double px(int twips) {
     return twips / 15.0;
-}
-
-QList<QTextBlock> blocks(const QTextDocument &doc) {
-    QList<QTextBlock> out;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
-        out << b;
-    return out;
-}
-
-QList<QTextFragment> fragments(const QTextBlock &block) {
-    QList<QTextFragment> out;
-    for (auto it = block.begin(); !it.atEnd(); ++it)
-        out << it.fragment();
-    return out;
 }
 
 // The text of a block's underlined fragments, joined.
