@@ -1,6 +1,6 @@
 #pragma once
 
-#include "certificatespec.h"
+#include "certificatelayout.h"
 
 #include "app/screen.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gameoverspec.h"
+#include "gameoverlayout.h"
 
 #include "app/screen.h"
 

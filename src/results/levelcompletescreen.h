@@ -1,6 +1,6 @@
 #pragma once
 
-#include "levelcompletespec.h"
+#include "levelcompletelayout.h"
 
 #include "app/screen.h"
 

@@ -4,7 +4,7 @@
 #include "app/duration.h"
 #include "app/screens.h"
 #include "app/startscreen.h"
-#include "results/levelcompletespec.h"
+#include "results/levelcompletelayout.h"
 #include "results/resultscreens.h"
 
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "certificatespec.h"
+#include "certificatelayout.h"
 
 #include "resulttexts.h"
 

@@ -1,4 +1,4 @@
-#include "levelcompletespec.h"
+#include "levelcompletelayout.h"
 
 #include "resulttexts.h"
 

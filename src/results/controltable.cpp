@@ -1,4 +1,4 @@
-#include "controlspec.h"
+#include "controltable.h"
 
 #include "app/art.h"
 #include "app/imagebox.h"

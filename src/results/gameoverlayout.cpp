@@ -1,4 +1,4 @@
-#include "gameoverspec.h"
+#include "gameoverlayout.h"
 
 #include "resulttexts.h"
 

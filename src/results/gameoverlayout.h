@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controlspec.h"
+#include "controltable.h"
 
 #include "app/screenid.h"
 #include "app/screenwindow.h"
