@@ -27,26 +27,17 @@
 #include <cstdio>
 
 #include "cputime.h"
+#include "picturetree.h"
 
 namespace {
 void writeLibrary(const QString &root) {
-    QDir(root).mkpath(QStringLiteral("Pics/BilderD/Level1"));
-    QDir(root).mkpath(QStringLiteral("Pics/Hintergrundbilder"));
-    QDir(root).mkpath(QStringLiteral("Pics/Buchstaben"));
-    for (char c = 'a'; c <= 'z'; ++c) {
-        QImage letter(64, 64, QImage::Format_RGB32);
-        letter.fill(QColor(250, 200, 40));
-        letter.save(root + QStringLiteral("/Pics/Buchstaben/%1.gif").arg(c), "PNG");
-    }
-    for (int i = 0; i < 25; ++i) {
-        QImage picture(640, 480, QImage::Format_RGB32);
-        picture.fill(QColor::fromHsv(i * 14, 180, 220));
-        picture.save(root + QStringLiteral("/Pics/BilderD/Level1/Bild%1.jpg").arg(QChar('a' + i)),
-                     "JPG");
-    }
-    QImage background(800, 600, QImage::Format_RGB32);
-    background.fill(QColor(90, 160, 90));
-    background.save(root + QStringLiteral("/Pics/Hintergrundbilder/Wiese.jpg"), "JPG");
+    using namespace picturetree;
+    makeLetters(root);
+    for (int i = 0; i < 25; ++i)
+        writeImage(root + QStringLiteral("/Pics/BilderD/Level1/Bild%1.jpg").arg(QChar('a' + i)),
+                   QSize(640, 480), "JPG", QColor::fromHsv(i * 14, 180, 220));
+    writeImage(root + QStringLiteral("/Pics/Hintergrundbilder/Wiese.jpg"), QSize(800, 600), "JPG",
+               QColor(90, 160, 90));
 }
 
 // Adds up what the client area is asked to repaint.

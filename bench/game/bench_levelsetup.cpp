@@ -27,6 +27,7 @@
 #include <cstdio>
 
 #include "cputime.h"
+#include "picturetree.h"
 #include <random>
 #include <sys/resource.h>
 
@@ -88,14 +89,9 @@ QImage photo(int seed) {
 }
 
 void writeLibrary(const QString &root) {
+    picturetree::makeLetters(root);
     QDir(root).mkpath(QStringLiteral("Pics/BilderD/Level1"));
     QDir(root).mkpath(QStringLiteral("Pics/Hintergrundbilder"));
-    QDir(root).mkpath(QStringLiteral("Pics/Buchstaben"));
-    for (char c = 'a'; c <= 'z'; ++c) {
-        QImage letter(64, 64, QImage::Format_RGB32);
-        letter.fill(Qt::yellow);
-        letter.save(root + QStringLiteral("/Pics/Buchstaben/%1.gif").arg(c), "PNG");
-    }
     const QImage base = photo(1);
     for (int i = 0; i < 25; ++i) {
         QImage img = base;

@@ -25,22 +25,16 @@
 #include <cstdio>
 
 #include "cputime.h"
+#include "picturetree.h"
 
 namespace {
 void writeLibrary(const QString &root) {
-    QDir(root).mkpath(QStringLiteral("Pics/Buchstaben"));
-    QDir(root).mkpath(QStringLiteral("Pics/Salatköpfe"));
-    for (const QChar c : QStringLiteral("tinefukl")) {
-        QImage letter(70, 64, QImage::Format_RGB32);
-        letter.fill(QColor(200, 40 + 20 * (c.unicode() - 'a'), 40));
-        letter.save(root + QStringLiteral("/Pics/Buchstaben/") + c + QStringLiteral(".gif"), "PNG");
-    }
+    picturetree::makeLetters(root, QStringLiteral("tinefukl"));
     // Frames the size of the shipped ones, as JPEG like them.
-    for (int i = 1; i <= 8; ++i) {
-        QImage frame(383, 330, QImage::Format_RGB32);
-        frame.fill(QColor(40, 100 + 15 * i, 40));
-        frame.save(root + QStringLiteral("/Pics/Salatköpfe/salatkopf 0%1 Kopie.jpg").arg(i), "JPG");
-    }
+    for (int i = 1; i <= 8; ++i)
+        picturetree::writeImage(
+            root + QStringLiteral("/Pics/Salatköpfe/salatkopf 0%1 Kopie.jpg").arg(i),
+            QSize(383, 330), "JPG", QColor(40, 100 + 15 * i, 40));
 }
 
 // Reports when "Weiter zum Spiel" is shown.
